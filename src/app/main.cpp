@@ -1,0 +1,40 @@
+#include "afterfirstpaint.h"
+#include "navigator.h"
+#include "randomsource.h"
+#include "screen.h"
+#include "screenregistry.h"
+#include "services.h"
+#include "soundcues.h"
+#include "soundfiles.h"
+#include "soundplayer.h"
+
+#include <QApplication>
+#include <QIcon>
+
+using namespace Quozzoli;
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("quozzoli"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("quozzoli"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/quozzoli.svg")));
+
+    registerScreens();
+    Services::random().seedFromClock();
+    Screen *splash = Navigator::open(ScreenId::FormAvvio);
+
+    // Connecting to the sound system takes a while: do it once the splash
+    // screen is on view, and load the effects so the first one sounds at once.
+    AfterFirstPaint::run(splash, [] {
+        QStringList effects;
+        for (int k = 1; k <= 4; ++k)
+            effects << SoundCues::fullPath(SoundFiles::rightEffect(k));
+        effects << SoundCues::fullPath(SoundFiles::WrongEffect);
+        Services::sound().preload(effects);
+    });
+
+    const int status = app.exec();
+    Services::reset();
+    return status;
+}

@@ -1,0 +1,16 @@
+#include "counter.h"
+
+namespace Quozzoli {
+
+void Counter::increment()
+{
+    if (m_value < Maximum)
+        ++m_value;
+}
+
+std::string writtenNumber(long value)
+{
+    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+}
+
+} // namespace Quozzoli

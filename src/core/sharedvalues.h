@@ -1,0 +1,23 @@
+#pragma once
+
+#include "counter.h"
+
+#include <cstdint>
+
+namespace Quozzoli {
+
+// The handful of values every screen of the program shares for the whole run.
+struct SharedValues
+{
+    Counter numeroEsatti; // right answers on the current screen
+    Counter numeroErrati; // wrong entries on the current screen
+    std::int16_t dividendo = 0;
+    std::int16_t divisore = 0;
+    std::int16_t quoziente = 0;
+    std::int16_t resto = 0;
+    bool attendiBottone = false; // numeric screens wait for "avanti"
+};
+
+SharedValues &shared();
+
+} // namespace Quozzoli

@@ -1,0 +1,193 @@
+#include "exercisescreen.h"
+
+#include "answerbox.h"
+#include "dialogs.h"
+#include "navigator.h"
+#include "picturebutton.h"
+#include "sharedvalues.h"
+#include "soundcues.h"
+#include "svgpicture.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace Quozzoli {
+
+namespace {
+
+constexpr QSize FaceTwips(975, 855);
+constexpr QSize AvantiTwips(1935, 975);
+constexpr int HeadingGap = 900; // the headings stand this far left of their counters
+
+} // namespace
+
+QString written(long value)
+{
+    return QString::fromStdString(writtenNumber(value));
+}
+
+ExerciseScreen::ExerciseScreen(ScreenId id, QWidget *parent)
+    : Screen(exerciseFrame(id).clientTwips, exerciseFrame(id).designColour, parent)
+    , m_esatti(&shared().numeroEsatti)
+    , m_errati(&shared().numeroErrati)
+    , m_esattiLabel(makeLabel(QStringLiteral("EtichettaEsatti"), QStringLiteral("quantiesatti"),
+                              canvas()))
+    , m_erratiLabel(makeLabel(QStringLiteral("EtichettaErrati"), QStringLiteral("quantierrati"),
+                              canvas()))
+    , m_faceRight(new SvgPicture(QStringLiteral(":/pictures/faccia-si.svg"), canvas()))
+    , m_faceWrong(new SvgPicture(QStringLiteral(":/pictures/faccia-no.svg"), canvas()))
+    , m_avanti(new PictureButton(QStringLiteral("avanti"), QStringLiteral(":/pictures/freccia.svg"),
+                                 canvas()))
+{
+    const ExerciseFrame &frame = exerciseFrame(id);
+    if (frame.colours)
+        setColourTable(*frame.colours);
+
+    m_esattiLabel->setWordWrap(false);
+    m_erratiLabel->setWordWrap(false);
+    canvas()->place(m_esattiLabel, QRect(frame.esatti, QSize(975, 615)), {18});
+    canvas()->place(m_erratiLabel, QRect(frame.errati, QSize(855, 615)), {18});
+    if (frame.esattiHeading) {
+        QLabel *heading = makeLabel(QStringLiteral("Label1"), QStringLiteral("Esatti"), canvas());
+        canvas()->place(heading, QRect(frame.esatti - QPoint(HeadingGap, -90), QSize(900, 400)),
+                        {12});
+    }
+    QLabel *heading = makeLabel(QStringLiteral("Label2"), QStringLiteral("Errati"), canvas());
+    canvas()->place(heading, QRect(frame.errati - QPoint(HeadingGap, -90), QSize(900, 400)), {12});
+
+    m_faceRight->setObjectName(QStringLiteral("ComandoIconaSi"));
+    m_faceWrong->setObjectName(QStringLiteral("ComandoIconaNo"));
+    canvas()->place(m_faceRight, QRect(frame.faces, FaceTwips));
+    canvas()->place(m_faceWrong, QRect(frame.faces, FaceTwips));
+
+    m_avanti->setObjectName(QStringLiteral("BottoneAvanti"));
+    canvas()->place(m_avanti, QRect(frame.avanti, AvantiTwips), {14.25});
+    m_avanti->setEnabled(false);
+    m_avanti->setVisible(!frame.numeric);
+    connect(m_avanti, &QToolButton::clicked, this, [this] { bottoneAvantiClick(); });
+
+    buildMenu(frame.menu);
+}
+
+void ExerciseScreen::buildMenu(const QList<MenuEntry> &menu)
+{
+    QMenuBar *bar = menuBar();
+    for (const MenuEntry &entry : menu) {
+        QAction *action = nullptr;
+        if (entry.items.isEmpty()) {
+            action = bar->addAction(entry.caption);
+        } else {
+            QMenu *dropDown = bar->addMenu(entry.caption);
+            action = dropDown->menuAction();
+            for (const MenuEntry &item : entry.items) {
+                QAction *itemAction = dropDown->addAction(item.caption);
+                itemAction->setObjectName(item.name);
+                itemAction->setCheckable(true);
+                m_menuActions.insert(item.name, itemAction);
+            }
+        }
+        action->setObjectName(entry.name);
+        m_menuActions.insert(entry.name, action);
+    }
+    if (QAction *azzera = menuAction(QStringLiteral("MenuAzzera")))
+        connect(azzera, &QAction::triggered, this, &ExerciseScreen::resetCounters);
+    if (QAction *about = menuAction(QStringLiteral("MenuInformazioni")))
+        connect(about, &QAction::triggered, this, [this] { Dialogs::mostraInformazioni(this); });
+    if (QAction *esci = menuAction(QStringLiteral("mnuEsci")))
+        connect(esci, &QAction::triggered, this, [this] { mnuEsciClick(); });
+}
+
+void ExerciseScreen::useOwnCounters()
+{
+    m_esatti = &m_ownEsatti;
+    m_errati = &m_ownErrati;
+}
+
+void ExerciseScreen::resetCounters()
+{
+    m_esattiLabel->setText(QString::fromLatin1(ResetCounterText));
+    m_erratiLabel->setText(QString::fromLatin1(ResetCounterText));
+    m_esatti->reset();
+    m_errati->reset();
+}
+
+void ExerciseScreen::applyWaitSwitch()
+{
+    m_avanti->setVisible(shared().attendiBottone);
+}
+
+bool ExerciseScreen::waitsForAvanti() const
+{
+    return !m_avanti->isHidden();
+}
+
+void ExerciseScreen::showVerdict(bool right)
+{
+    m_faceRight->setVisible(right);
+    m_faceWrong->setVisible(!right);
+}
+
+void ExerciseScreen::addRight(bool refreshLabel)
+{
+    m_esatti->increment();
+    if (refreshLabel)
+        refreshRightLabel();
+}
+
+void ExerciseScreen::refreshRightLabel()
+{
+    m_esattiLabel->setText(written(m_esatti->value()));
+}
+
+void ExerciseScreen::addWrong()
+{
+    m_errati->increment();
+    m_erratiLabel->setText(written(m_errati->value()));
+}
+
+void ExerciseScreen::wrongEntry(AnswerBox *box)
+{
+    showVerdict(false);
+    addWrong();
+    SoundCues::suonoErrato();
+    box->setFocus();
+}
+
+void ExerciseScreen::problemSolved()
+{
+    addRight();
+    SoundCues::suonoEsatto();
+    if (waitsForAvanti())
+        m_avanti->setEnabled(true);
+    else
+        nuovaDivisione();
+}
+
+void ExerciseScreen::bottoneAvantiClick()
+{
+    m_avanti->setEnabled(false);
+    nuovaDivisione();
+}
+
+void ExerciseScreen::mnuEsciClick()
+{
+    if (Dialogs::chiediRitornoAlMenu(this))
+        Navigator::open(ScreenId::FormMenu, this);
+}
+
+QLabel *ExerciseScreen::makeProblemLabel(const QString &name)
+{
+    QLabel *label = makeLabel(name, QString(), canvas());
+    label->setWordWrap(false);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setAutoFillBackground(true);
+    QPalette p = label->palette();
+    p.setColor(QPalette::Window, p.color(QPalette::Base));
+    p.setColor(QPalette::WindowText, p.color(QPalette::Text));
+    label->setPalette(p);
+    return label;
+}
+
+} // namespace Quozzoli

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "counter.h"
+#include "exerciseframe.h"
+#include "screen.h"
+
+#include <QHash>
+
+class QAction;
+class QLabel;
+
+namespace Quozzoli {
+
+class AnswerBox;
+class PictureButton;
+class SvgPicture;
+
+// What every exercise screen shares: the counts of right and wrong answers,
+// the two faces, "avanti" and the menu bar with "Azzera conteggio",
+// "Informazioni" and "Esci". Each screen adds its problem and answer boxes.
+class ExerciseScreen : public Screen
+{
+    Q_OBJECT
+
+public:
+    explicit ExerciseScreen(ScreenId id, QWidget *parent = nullptr);
+
+    // Poses a new problem.
+    virtual void nuovaDivisione() = 0;
+
+    QAction *menuAction(const QString &name) const { return m_menuActions.value(name); }
+    PictureButton *bottoneAvanti() const { return m_avanti; }
+    QLabel *etichettaEsatti() const { return m_esattiLabel; }
+    QLabel *etichettaErrati() const { return m_erratiLabel; }
+    SvgPicture *comandoIconaSi() const { return m_faceRight; }
+    SvgPicture *comandoIconaNo() const { return m_faceWrong; }
+
+    const Counter &rightCount() const { return *m_esatti; }
+    const Counter &wrongCount() const { return *m_errati; }
+
+protected:
+    // Counts of this screen's own instead of the shared ones.
+    void useOwnCounters();
+
+    // Both counts to 0, both labels to "0".
+    void resetCounters();
+    // "avanti" shown when the menu's switch says to wait for it.
+    void applyWaitSwitch();
+    bool waitsForAvanti() const;
+
+    void showVerdict(bool right);
+    void addRight(bool refreshLabel = true);
+    void refreshRightLabel();
+    void addWrong();
+
+    // A wrong answer: sad face, one more wrong entry, the wrong sound, and
+    // the focus back in the box with the text left for correcting.
+    void wrongEntry(AnswerBox *box);
+    // The problem is solved: one more right answer and the right sound; then
+    // "avanti" waits for a click, or the next problem comes at once.
+    void problemSolved();
+
+    virtual void bottoneAvantiClick();
+    virtual void mnuEsciClick();
+
+    // A label showing a problem: opaque, on the window background colour.
+    QLabel *makeProblemLabel(const QString &name);
+
+private:
+    void buildMenu(const QList<MenuEntry> &menu);
+
+    Counter m_ownEsatti;
+    Counter m_ownErrati;
+    Counter *m_esatti;
+    Counter *m_errati;
+    QLabel *m_esattiLabel;
+    QLabel *m_erratiLabel;
+    SvgPicture *m_faceRight;
+    SvgPicture *m_faceWrong;
+    PictureButton *m_avanti;
+    QHash<QString, QAction *> m_menuActions;
+};
+
+// A number written as captions and counters write it (" 84").
+QString written(long value);
+
+} // namespace Quozzoli

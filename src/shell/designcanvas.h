@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QHash>
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
+
+namespace Quozzoli {
+
+// A font as the screens are designed with it: a face, a size in points, bold.
+struct DesignFont
+{
+    qreal points = 0; // 0: leave the widget's font alone
+    bool bold = true;
+    QString family = QStringLiteral("Arial");
+};
+
+// The client area of a screen, laid out in twips (1/1440 inch; 15 twips are
+// one pixel at 96 dpi). Every control is placed here once with its design
+// rectangle and font; the canvas maps them to pixels at its current scale,
+// keeping the proportions and centring the design in the space it has.
+class DesignCanvas : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr qreal TwipsPerPixel = 15.0;
+
+    DesignCanvas(QSize designTwips, QWidget *parent = nullptr);
+
+    // rect is in twips, from the top-left corner of the widget's parent
+    // (this canvas, or a frame placed on it).
+    void place(QWidget *widget, const QRect &twips, const DesignFont &font = {});
+    void setDesignFont(QWidget *widget, const DesignFont &font);
+    void moveTo(QWidget *widget, const QPoint &twips);
+
+    QSize designTwips() const { return m_design; }
+    QSize designPixels() const; // the client area at scale 1
+    qreal scale() const { return m_scale; }
+    QRect designRect(QWidget *widget) const;
+
+    // Pixels for a length in twips at the current scale.
+    int pixels(int twips) const;
+    static int pixels(int twips, qreal scale);
+    static int fontPixels(qreal points, qreal scale);
+
+    QColor background() const;
+    void setBackground(const QColor &colour);
+
+signals:
+    void scaleChanged(qreal scale);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    struct Placement
+    {
+        QPointer<QWidget> widget;
+        QRect twips;
+        DesignFont font;
+    };
+
+    void apply(const Placement &placement);
+    void applyAll();
+
+    QSize m_design;
+    qreal m_scale = 1.0;
+    QPoint m_offset;
+    QHash<QWidget *, Placement> m_placements;
+    QList<QWidget *> m_order;
+};
+
+} // namespace Quozzoli

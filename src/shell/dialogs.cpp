@@ -1,0 +1,38 @@
+#include "dialogs.h"
+
+#include "messageboxes.h"
+#include "services.h"
+
+#include <QStringList>
+
+namespace Quozzoli {
+
+const QString Dialogs::ExitQuestion = QStringLiteral("Vuoi uscire dal programma?");
+const QString Dialogs::ReturnQuestion = QStringLiteral("Vuoi tornare al menù?");
+
+QString Dialogs::aboutText()
+{
+    return QStringList{QStringLiteral("Quozzoli  "),
+                       QStringLiteral(" ----------------------- "),
+                       QStringLiteral("https://quozzoli.example.org"),
+                       QStringLiteral("mail: quozzoli@example.org")}
+        .join(QStringLiteral("\r\n"));
+}
+
+void Dialogs::mostraInformazioni(QWidget *parent)
+{
+    Services::messageBoxes().inform(parent, aboutText());
+}
+
+void Dialogs::chiediUscita(QWidget *parent)
+{
+    if (Services::messageBoxes().askYesNo(parent, ExitQuestion))
+        Services::quit();
+}
+
+bool Dialogs::chiediRitornoAlMenu(QWidget *parent)
+{
+    return Services::messageBoxes().askYesNo(parent, ReturnQuestion);
+}
+
+} // namespace Quozzoli

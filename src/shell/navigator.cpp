@@ -1,0 +1,81 @@
+#include "navigator.h"
+
+#include "screen.h"
+
+#include <QHash>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace Quozzoli {
+
+namespace {
+
+QHash<ScreenId, Navigator::Factory> &factories()
+{
+    static QHash<ScreenId, Navigator::Factory> table;
+    return table;
+}
+
+QPointer<Screen> &currentScreen()
+{
+    static QPointer<Screen> screen;
+    return screen;
+}
+
+void placeLike(Screen *screen, Screen *from)
+{
+    if (!from) {
+        screen->resize(screen->windowSizeFor(1.0));
+        return;
+    }
+    if (from->isMaximized() || from->isFullScreen()) {
+        screen->resize(screen->windowSizeFor(1.0));
+        screen->setWindowState(from->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+        return;
+    }
+    const qreal scale = from->canvas()->scale();
+    screen->resize(screen->windowSizeFor(scale));
+    QRect frame(QPoint(), screen->size());
+    frame.moveCenter(from->geometry().center());
+    // Never partly off the desktop.
+    if (QScreen *desktop = from->screen()) {
+        const QRect available = desktop->availableGeometry();
+        frame.moveLeft(std::max(available.left(),
+                                std::min(frame.left(), available.right() + 1 - frame.width())));
+        frame.moveTop(std::max(available.top(),
+                               std::min(frame.top(), available.bottom() + 1 - frame.height())));
+    }
+    screen->move(frame.topLeft());
+}
+
+} // namespace
+
+void Navigator::registerScreen(ScreenId id, Factory factory)
+{
+    factories().insert(id, std::move(factory));
+}
+
+Screen *Navigator::open(ScreenId id, Screen *from)
+{
+    const Factory factory = factories().value(id);
+    if (!factory)
+        return nullptr;
+    Screen *screen = factory();
+    screen->formLoad();
+    placeLike(screen, from);
+    screen->show();
+    screen->activateWindow();
+    currentScreen() = screen;
+    screen->formActivate();
+    if (from && from != screen)
+        from->close();
+    return screen;
+}
+
+Screen *Navigator::current()
+{
+    return currentScreen();
+}
+
+} // namespace Quozzoli

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "screenid.h"
+
+#include <QPointer>
+
+#include <functional>
+
+namespace Quozzoli {
+
+class Screen;
+
+// Opens one screen in place of another. Screens are registered by the part
+// of the program that knows them all, so that no screen has to know another.
+class Navigator
+{
+public:
+    using Factory = std::function<Screen *()>;
+
+    static void registerScreen(ScreenId id, Factory factory);
+
+    // Makes the screen afresh, loads it, shows it where `from` was (at the
+    // same scale, or maximised if `from` was), runs its activation and then
+    // closes `from`, which is destroyed.
+    static Screen *open(ScreenId id, Screen *from = nullptr);
+
+    // The screen most recently opened, while it exists.
+    static Screen *current();
+};
+
+} // namespace Quozzoli

@@ -1,0 +1,25 @@
+#include "picturebutton.h"
+
+#include <QIcon>
+#include <QResizeEvent>
+
+namespace Quozzoli {
+
+PictureButton::PictureButton(const QString &caption, const QString &svgResource, QWidget *parent)
+    : QToolButton(parent)
+{
+    setText(caption);
+    setIcon(QIcon(svgResource));
+    setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureButton::resizeEvent(QResizeEvent *event)
+{
+    // The picture grows with the button, leaving room for the caption.
+    const int side = std::max(8, int(event->size().height() * 0.4));
+    setIconSize(QSize(side, side));
+    QToolButton::resizeEvent(event);
+}
+
+} // namespace Quozzoli

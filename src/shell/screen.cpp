@@ -1,0 +1,63 @@
+#include "screen.h"
+
+#include "randomsource.h"
+#include "services.h"
+
+#include <QLabel>
+#include <QMenuBar>
+
+namespace Quozzoli {
+
+Screen::Screen(QSize clientTwips, const QColor &designColour, QWidget *parent)
+    : QMainWindow(parent)
+    , m_canvas(new DesignCanvas(clientTwips, this))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString());
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/quozzoli.svg")));
+    m_canvas->setObjectName(QStringLiteral("clientArea"));
+    setCentralWidget(m_canvas);
+    setBackground(designColour);
+}
+
+void Screen::caricaColori()
+{
+    if (!m_colourTable)
+        return;
+    const Rgb colour = randomColour(*m_colourTable, Services::random());
+    setBackground(QColor(colour.red, colour.green, colour.blue));
+}
+
+QColor Screen::background() const
+{
+    return m_canvas->background();
+}
+
+void Screen::setBackground(const QColor &colour)
+{
+    m_canvas->setBackground(colour);
+    emit backgroundChanged(colour);
+}
+
+QSize Screen::windowSizeFor(qreal scale) const
+{
+    const QSize design = m_canvas->designTwips();
+    QSize size(DesignCanvas::pixels(design.width(), scale),
+               DesignCanvas::pixels(design.height(), scale));
+    if (QMenuBar *bar = qobject_cast<QMenuBar *>(menuWidget()))
+        size.rheight() += bar->heightForWidth(size.width()) > 0
+                              ? bar->heightForWidth(size.width())
+                              : bar->sizeHint().height();
+    return size;
+}
+
+QLabel *makeLabel(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+} // namespace Quozzoli

@@ -1,0 +1,33 @@
+#include "soundcues.h"
+
+#include "randomsource.h"
+#include "services.h"
+#include "soundfiles.h"
+#include "soundplayer.h"
+
+namespace Quozzoli {
+
+QString SoundCues::fullPath(const std::string &relativePath)
+{
+    return QString::fromStdString(
+        SoundFiles::fullPath(Services::programDir().toStdString(), relativePath));
+}
+
+void SoundCues::suonoEsatto()
+{
+    const int k = Services::random().draw(4) + 1;
+    Services::sound().play(fullPath(SoundFiles::rightEffect(k)), SoundPlayer::Mode::Asynchronous);
+}
+
+void SoundCues::suonoErrato()
+{
+    Services::sound().play(fullPath(SoundFiles::WrongEffect), SoundPlayer::Mode::Asynchronous);
+}
+
+void SoundCues::speak(const std::vector<std::string> &relativePaths)
+{
+    for (const std::string &path : relativePaths)
+        Services::sound().play(fullPath(path), SoundPlayer::Mode::Synchronous);
+}
+
+} // namespace Quozzoli

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QRadioButton>
+
+namespace Quozzoli {
+
+// An option button whose caption wraps onto as many lines as its width needs.
+class WrapRadioButton : public QRadioButton
+{
+    Q_OBJECT
+
+public:
+    explicit WrapRadioButton(const QString &caption, QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool hitButton(const QPoint &pos) const override;
+};
+
+} // namespace Quozzoli

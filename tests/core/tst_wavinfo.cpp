@@ -1,0 +1,127 @@
+#include "wavinfo.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <vector>
+
+using namespace Quozzoli;
+
+namespace {
+
+void put16(std::vector<unsigned char> &out, int v)
+{
+    out.push_back(std::uint8_t(v & 0xFF));
+    out.push_back(std::uint8_t((v >> 8) & 0xFF));
+}
+
+void put32(std::vector<unsigned char> &out, std::uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        out.push_back(std::uint8_t((v >> (8 * i)) & 0xFF));
+}
+
+void putTag(std::vector<unsigned char> &out, const char *tag)
+{
+    for (int i = 0; i < 4; ++i)
+        out.push_back(std::uint8_t(tag[i]));
+}
+
+// A WAVE file of `samples` frames; `claimed` overrides the data length.
+std::vector<unsigned char> wave(int format, int bits, int channels, int rate, int samples,
+                                long claimed = -1, bool listChunk = false)
+{
+    const std::uint32_t data = std::uint32_t(samples * channels * bits / 8);
+    std::vector<unsigned char> out;
+    putTag(out, "RIFF");
+    put32(out, 0); // RIFF length is not checked
+    putTag(out, "WAVE");
+    if (listChunk) {
+        putTag(out, "LIST");
+        put32(out, 5);
+        out.insert(out.end(), {'I', 'N', 'F', 'O', 'x', 0}); // odd length, padded
+    }
+    putTag(out, "fmt ");
+    put32(out, 16);
+    put16(out, format);
+    put16(out, channels);
+    put32(out, std::uint32_t(rate));
+    put32(out, std::uint32_t(rate * channels * bits / 8));
+    put16(out, channels * bits / 8);
+    put16(out, bits);
+    putTag(out, "data");
+    put32(out, claimed >= 0 ? std::uint32_t(claimed) : data);
+    out.insert(out.end(), data, 0x10);
+    return out;
+}
+
+} // namespace
+
+class TestWavInfo : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void headers_data();
+    void headers();
+    void filesOnDisk();
+};
+
+void TestWavInfo::headers_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<double>("seconds");
+
+    auto bytes = [](const std::vector<unsigned char> &v) {
+        return QByteArray(reinterpret_cast<const char *>(v.data()), qsizetype(v.size()));
+    };
+    QTest::newRow("16-bit mono") << bytes(wave(1, 16, 1, 44100, 44100)) << true << 1.0;
+    QTest::newRow("8-bit stereo") << bytes(wave(1, 8, 2, 8000, 4000)) << true << 0.5;
+    QTest::newRow("list chunk before format") << bytes(wave(1, 16, 1, 16000, 1600, -1, true))
+                                              << true << 0.1;
+    QTest::newRow("24-bit") << bytes(wave(1, 24, 1, 44100, 100)) << false << 0.0;
+    QTest::newRow("float") << bytes(wave(3, 32, 1, 44100, 100)) << false << 0.0;
+    QTest::newRow("a-law") << bytes(wave(6, 8, 1, 8000, 100)) << false << 0.0;
+    QTest::newRow("data longer than the file") << bytes(wave(1, 16, 1, 44100, 100, 0x7FFFFFFF))
+                                               << false << 0.0;
+    QByteArray truncated = bytes(wave(1, 16, 1, 44100, 1000));
+    truncated.chop(10);
+    QTest::newRow("truncated") << truncated << false << 0.0;
+    QTest::newRow("empty") << QByteArray() << false << 0.0;
+    QTest::newRow("text") << QByteArray("this is not a sound at all, just words") << false << 0.0;
+    QTest::newRow("header only") << bytes(wave(1, 16, 1, 44100, 0)).left(12) << false << 0.0;
+}
+
+void TestWavInfo::headers()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, valid);
+    QFETCH(double, seconds);
+    const WavInfo info = parseWavHeader(reinterpret_cast<const unsigned char *>(bytes.constData()),
+                                        std::size_t(bytes.size()));
+    QCOMPARE(info.valid, valid);
+    QCOMPARE(info.durationSeconds(), seconds);
+}
+
+void TestWavInfo::filesOnDisk()
+{
+    QTemporaryDir dir;
+    const QString good = dir.filePath(QStringLiteral("good.wav"));
+    QFile file(good);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const auto bytes = wave(1, 16, 1, 22050, 2205);
+    file.write(reinterpret_cast<const char *>(bytes.data()), qint64(bytes.size()));
+    file.close();
+    const WavInfo info = readWavInfo(good.toStdString());
+    QVERIFY(info.valid);
+    QCOMPARE(info.sampleRate, 22050);
+    QCOMPARE(info.durationSeconds(), 0.1);
+
+    QVERIFY(!readWavInfo(dir.filePath(QStringLiteral("missing.wav")).toStdString()).valid);
+    QVERIFY(!readWavInfo(dir.path().toStdString()).valid); // a folder
+}
+
+QTEST_APPLESS_MAIN(TestWavInfo)
+#include "tst_wavinfo.moc"

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "soundplayer.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <functional>
+
+// Remembers what the program asked to play, and plays nothing.
+class RecordingSoundPlayer final : public Quozzoli::SoundPlayer
+{
+public:
+    struct Played
+    {
+        QString path;
+        Mode mode;
+    };
+
+    void play(const QString &path, Mode mode) override;
+
+    const QList<Played> &played() const { return m_played; }
+    // The paths relative to the program folder, as the program names them
+    // ("\voci\12.wav"), in the order played.
+    QStringList relativePaths() const;
+    QStringList relativePaths(Mode mode) const;
+    void clear() { m_played.clear(); }
+
+    // Called inside each play(), as a real synchronous sound would let events
+    // through while it plays.
+    std::function<void(const Played &)> onPlay;
+
+private:
+    QList<Played> m_played;
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "manualclock.h"
+#include "recordingsoundplayer.h"
+#include "screenid.h"
+#include "scriptedmessageboxes.h"
+#include "scriptedrandom.h"
+
+namespace Quozzoli {
+class Screen;
+}
+
+// Puts test doubles behind every link of the program to the outside world
+// and registers the screens; closes every window when it goes.
+class TestEnvironment
+{
+public:
+    TestEnvironment();
+    ~TestEnvironment();
+    TestEnvironment(const TestEnvironment &) = delete;
+    TestEnvironment &operator=(const TestEnvironment &) = delete;
+
+    ScriptedRandom &random;
+    RecordingSoundPlayer &sound;
+    ScriptedMessageBoxes &boxes;
+    ManualClock &clock;
+    int quitRequests = 0;
+
+    static QString programDir() { return QStringLiteral("/quozzoli"); }
+
+    // Opens a screen as the program would, from no other screen.
+    Quozzoli::Screen *open(Quozzoli::ScreenId id);
+    template<class S>
+    S *open(Quozzoli::ScreenId id)
+    {
+        return static_cast<S *>(open(id));
+    }
+
+    // The one window on view (the program shows one at a time).
+    static Quozzoli::Screen *current();
+    // Lets deferred deletions and posted events run.
+    static void settle();
+    static void closeAll();
+};
