@@ -32,10 +32,10 @@ ExerciseScreen::ExerciseScreen(ScreenId id, QWidget *parent)
     : Screen(exerciseFrame(id).clientTwips, exerciseFrame(id).designColour, parent)
     , m_esatti(&shared().numeroEsatti)
     , m_errati(&shared().numeroErrati)
-    , m_esattiLabel(makeLabel(QStringLiteral("EtichettaEsatti"), QStringLiteral("quantiesatti"),
-                              canvas()))
-    , m_erratiLabel(makeLabel(QStringLiteral("EtichettaErrati"), QStringLiteral("quantierrati"),
-                              canvas()))
+    , m_esattiLabel(
+          makeLabel(QStringLiteral("EtichettaEsatti"), QStringLiteral("quantiesatti"), canvas()))
+    , m_erratiLabel(
+          makeLabel(QStringLiteral("EtichettaErrati"), QStringLiteral("quantierrati"), canvas()))
     , m_faceRight(new SvgPicture(QStringLiteral(":/pictures/faccia-si.svg"), canvas()))
     , m_faceWrong(new SvgPicture(QStringLiteral(":/pictures/faccia-no.svg"), canvas()))
     , m_avanti(new PictureButton(QStringLiteral("avanti"), QStringLiteral(":/pictures/freccia.svg"),

@@ -14,8 +14,6 @@ void Form6::formActivate()
     nuovaDivisione();
 }
 
-void Form6::nuovaDivisione()
-{
-}
+void Form6::nuovaDivisione() { }
 
 } // namespace Quozzoli

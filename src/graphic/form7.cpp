@@ -14,8 +14,6 @@ void Form7::formActivate()
     nuovaDivisione();
 }
 
-void Form7::nuovaDivisione()
-{
-}
+void Form7::nuovaDivisione() { }
 
 } // namespace Quozzoli

@@ -14,8 +14,6 @@ void Form8::formActivate()
     nuovaDivisione();
 }
 
-void Form8::nuovaDivisione()
-{
-}
+void Form8::nuovaDivisione() { }
 
 } // namespace Quozzoli

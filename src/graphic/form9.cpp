@@ -14,8 +14,6 @@ void Form9::formActivate()
     nuovaDivisione();
 }
 
-void Form9::nuovaDivisione()
-{
-}
+void Form9::nuovaDivisione() { }
 
 } // namespace Quozzoli

@@ -13,7 +13,7 @@ namespace Quozzoli {
 QtSoundPlayer::QtSoundPlayer(QObject *parent)
     : QObject(parent)
     , m_beep([] { QApplication::beep(); })
-{}
+{ }
 
 QtSoundPlayer::~QtSoundPlayer()
 {
