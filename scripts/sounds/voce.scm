@@ -18,6 +18,9 @@
 ;; speaker draws out the stressed vowel of the last word ("tre", "uno",
 ;; "caramelle"), and a little what follows it. Without it a lone number lasts
 ;; 150 ms, and the numbers are what the child must catch.
+;; Careful when changing these: festival's UniSyn crashes (segfault) on some
+;; exact segment lengths, e.g. with 1.7 on "tre"; make-sounds then stops and
+;; names the prompt.
 (set! quozzoli-final-stressed 1.6)
 (set! quozzoli-final-after 1.2)
 
