@@ -44,8 +44,10 @@ QSoundEffect *QtSoundPlayer::effectFor(const QString &path, const WavInfo &info)
 
 void QtSoundPlayer::preload(const QStringList &paths)
 {
-    for (const QString &path : paths)
-        effectFor(path, checked(path));
+    for (const QString &path : paths) {
+        const bool loaded = effectFor(path, checked(path)) != nullptr;
+        qCDebug(lcSound) << "preload" << path << (loaded ? "ok" : "cannot play");
+    }
 }
 
 void QtSoundPlayer::stopCurrent()
