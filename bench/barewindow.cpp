@@ -1,0 +1,16 @@
+// The floor for start-up: a bare Qt Widgets window of the splash screen's
+// size (669 x 566 pixels) holding one label, and nothing else.
+#include <QApplication>
+#include <QLabel>
+#include <QWidget>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.resize(669, 566);
+    QLabel label(QStringLiteral("Quozzoli"), &window);
+    label.setGeometry(91, 112, 445, 137);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,176 @@
+// Starts a program on the X display and reports, from outside the program:
+// the time from process start to its first top-level window being mapped,
+// the time to the first paint of that window (the first damage report after
+// which its pixels are no longer all one colour), and its peak resident set
+// size (from wait4, the same figure GNU time prints as %M).
+//
+// Usage: startupprobe [--settle MS] [--timeout MS] PROGRAM [ARGS...]
+// Prints: map_ms=... paint_ms=... rss_kib=... size=WxH
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/Xdamage.h>
+
+#include <poll.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <string>
+
+namespace {
+
+double nowMs()
+{
+    timespec ts {};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return double(ts.tv_sec) * 1000.0 + double(ts.tv_nsec) / 1.0e6;
+}
+
+// Windows may go away between an event and our request about them.
+int ignoreErrors(Display *, XErrorEvent *)
+{
+    return 0;
+}
+
+// True when the window shows more than one colour.
+bool painted(Display *display, Window window, int width, int height)
+{
+    XImage *image
+        = XGetImage(display, window, 0, 0, unsigned(width), unsigned(height), AllPlanes, ZPixmap);
+    if (!image)
+        return false;
+    const unsigned long first = XGetPixel(image, 0, 0);
+    bool varied = false;
+    for (int y = 0; y < height && !varied; y += 2) {
+        for (int x = 0; x < width; ++x) {
+            if (XGetPixel(image, x, y) != first) {
+                varied = true;
+                break;
+            }
+        }
+    }
+    XDestroyImage(image);
+    return varied;
+}
+
+int usage()
+{
+    std::fprintf(stderr, "usage: startupprobe [--settle MS] [--timeout MS] PROGRAM [ARGS...]\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    int settleMs = 1000;
+    int timeoutMs = 30000;
+    int first = 1;
+    while (first + 1 < argc && argv[first][0] == '-') {
+        if (std::strcmp(argv[first], "--settle") == 0)
+            settleMs = std::atoi(argv[first + 1]);
+        else if (std::strcmp(argv[first], "--timeout") == 0)
+            timeoutMs = std::atoi(argv[first + 1]);
+        else
+            return usage();
+        first += 2;
+    }
+    if (first >= argc)
+        return usage();
+
+    Display *display = XOpenDisplay(nullptr);
+    if (!display) {
+        std::fprintf(stderr, "startupprobe: cannot open the display\n");
+        return 1;
+    }
+    int damageEvent = 0;
+    int damageError = 0;
+    if (!XDamageQueryExtension(display, &damageEvent, &damageError)) {
+        std::fprintf(stderr, "startupprobe: the X server has no DAMAGE extension\n");
+        return 1;
+    }
+    XSetErrorHandler(ignoreErrors);
+    const Window root = DefaultRootWindow(display);
+    XSelectInput(display, root, SubstructureNotifyMask);
+    XSync(display, False);
+    fcntl(ConnectionNumber(display), F_SETFD, FD_CLOEXEC);
+
+    const double start = nowMs();
+    const pid_t child = fork();
+    if (child < 0) {
+        std::perror("fork");
+        return 1;
+    }
+    if (child == 0) {
+        dup2(2, 1); // the program's output never mixes with the figures
+        execvp(argv[first], argv + first);
+        std::perror("exec");
+        _exit(127);
+    }
+
+    Window mapped = None;
+    int width = 0;
+    int height = 0;
+    double mapMs = -1.0;
+    double paintMs = -1.0;
+    bool exited = false;
+    int status = 0;
+    rusage usage {};
+    while (paintMs < 0.0) {
+        if (nowMs() - start > timeoutMs) {
+            std::fprintf(stderr, "startupprobe: no paint within %d ms\n", timeoutMs);
+            break;
+        }
+        if (wait4(child, &status, WNOHANG, &usage) == child) {
+            exited = true;
+            std::fprintf(stderr, "startupprobe: the program ended before painting\n");
+            break;
+        }
+        if (!XPending(display)) {
+            pollfd fd {ConnectionNumber(display), POLLIN, 0};
+            poll(&fd, 1, 20);
+            continue;
+        }
+        XEvent event;
+        XNextEvent(display, &event);
+        const double at = nowMs() - start;
+        if (event.type == CreateNotify && event.xcreatewindow.parent == root) {
+            // Watch every top-level window from birth, so no paint is missed.
+            XDamageCreate(display, event.xcreatewindow.window, XDamageReportNonEmpty);
+        } else if (event.type == MapNotify && event.xmap.event == root
+                   && !event.xmap.override_redirect && mapped == None) {
+            mapped = event.xmap.window;
+            mapMs = at;
+            XWindowAttributes attributes;
+            if (XGetWindowAttributes(display, mapped, &attributes)) {
+                width = attributes.width;
+                height = attributes.height;
+            }
+        } else if (event.type == damageEvent + XDamageNotify) {
+            const auto *damage = reinterpret_cast<const XDamageNotifyEvent *>(&event);
+            XDamageSubtract(display, damage->damage, None, None);
+            if (mapped != None && damage->drawable == mapped
+                && painted(display, mapped, width, height))
+                paintMs = at;
+        }
+    }
+
+    if (!exited) {
+        if (paintMs >= 0.0)
+            usleep(useconds_t(settleMs) * 1000u);
+        kill(child, SIGTERM);
+        wait4(child, &status, 0, &usage);
+    }
+    XCloseDisplay(display);
+    if (paintMs < 0.0)
+        return 1;
+    std::printf("map_ms=%.1f paint_ms=%.1f rss_kib=%ld size=%dx%d\n", mapMs, paintMs,
+                usage.ru_maxrss, width, height);
+    return 0;
+}
