@@ -59,6 +59,8 @@ ExerciseScreen::ExerciseScreen(ScreenId id, QWidget *parent)
 
     m_faceRight->setObjectName(QStringLiteral("ComandoIconaSi"));
     m_faceWrong->setObjectName(QStringLiteral("ComandoIconaNo"));
+    m_faceRight->setAccessibleName(QStringLiteral("risposta giusta"));
+    m_faceWrong->setAccessibleName(QStringLiteral("risposta sbagliata"));
     canvas()->place(m_faceRight, QRect(frame.faces, FaceTwips));
     canvas()->place(m_faceWrong, QRect(frame.faces, FaceTwips));
 
