@@ -28,8 +28,10 @@ TwoDigitScreen::TwoDigitScreen(ScreenId id, const Setup &setup, QWidget *parent)
     // Black reads better than white on pure red; white reads on blue.
     AnswerBox *edar = addBox(QStringLiteral("Edar"), setup.edar, DigitPoints);
     edar->setBoxColour(QColor(255, 0, 0), Qt::black);
+    edar->setAccessibleName(QStringLiteral("decine"));
     AnswerBox *eur = addBox(QStringLiteral("Eur"), setup.eur, DigitPoints);
     eur->setBoxColour(QColor(0, 0, 255), Qt::white);
+    eur->setAccessibleName(QStringLiteral("unità"));
     setTabOrder(edar, eur);
 
     if (withRemainder()) {
@@ -37,6 +39,7 @@ TwoDigitScreen::TwoDigitScreen(ScreenId id, const Setup &setup, QWidget *parent)
         label3->setText(QStringLiteral("R."));
         canvas()->place(label3, setup.label3, {DigitPoints});
         AnswerBox *text2 = addBox(QStringLiteral("Text2"), setup.text2, RemainderPoints);
+        text2->setAccessibleName(QStringLiteral("resto"));
         setTabOrder(eur, text2);
     }
 }
