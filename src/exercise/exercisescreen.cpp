@@ -4,6 +4,7 @@
 #include "dialogs.h"
 #include "navigator.h"
 #include "picturebutton.h"
+#include "problemlabel.h"
 #include "sharedvalues.h"
 #include "soundcues.h"
 #include "svgpicture.h"
@@ -59,6 +60,8 @@ ExerciseScreen::ExerciseScreen(ScreenId id, QWidget *parent)
 
     m_faceRight->setObjectName(QStringLiteral("ComandoIconaSi"));
     m_faceWrong->setObjectName(QStringLiteral("ComandoIconaNo"));
+    m_faceRight->setAccessibleName(QStringLiteral("risposta giusta"));
+    m_faceWrong->setAccessibleName(QStringLiteral("risposta sbagliata"));
     canvas()->place(m_faceRight, QRect(frame.faces, FaceTwips));
     canvas()->place(m_faceWrong, QRect(frame.faces, FaceTwips));
 
@@ -179,15 +182,7 @@ void ExerciseScreen::mnuEsciClick()
 
 QLabel *ExerciseScreen::makeProblemLabel(const QString &name)
 {
-    QLabel *label = makeLabel(name, QString(), canvas());
-    label->setWordWrap(false);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label->setAutoFillBackground(true);
-    QPalette p = label->palette();
-    p.setColor(QPalette::Window, p.color(QPalette::Base));
-    p.setColor(QPalette::WindowText, p.color(QPalette::Text));
-    label->setPalette(p);
-    return label;
+    return new ProblemLabel(name, canvas());
 }
 
 } // namespace Quozzoli

@@ -1,6 +1,7 @@
 #include "answerbox.h"
 #include "colourtable.h"
 #include "exercisescreen.h"
+#include "problemlabel.h"
 #include "testenvironment.h"
 
 #include <QKeyEvent>
@@ -22,6 +23,7 @@ private slots:
     void graphicScreensKeepTheirColour_data();
     void graphicScreensKeepTheirColour();
     void enterIsJudgedOnRelease();
+    void longProblemsShrinkToFit();
 };
 
 void TestExerciseFrame::coloursComeFromTheScreensTable_data()
@@ -95,6 +97,23 @@ void TestExerciseFrame::enterIsJudgedOnRelease()
     box.setText(QStringLiteral(" 7a"));
     QVERIFY(box.holds(7));
     QVERIFY(!box.holds(0));
+}
+
+void TestExerciseFrame::longProblemsShrinkToFit()
+{
+    ProblemLabel label(QStringLiteral("EtNumero"));
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    font.setPixelSize(48);
+    label.setFont(font);
+    label.resize(188, 62);
+    label.setText(QStringLiteral(" 5 :  5 = "));
+    QCOMPARE(label.fittedFont().pixelSize(), 48);
+    label.setText(QStringLiteral(" 890 :  9 = "));
+    const QFont fitted = label.fittedFont();
+    QVERIFY(fitted.pixelSize() < 48);
+    QVERIFY(QFontMetrics(fitted).horizontalAdvance(label.text()) <= label.contentsRect().width());
+    QCOMPARE(label.font().pixelSize(), 48); // the design font itself stays
 }
 
 QTEST_MAIN(TestExerciseFrame)
