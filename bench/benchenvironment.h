@@ -1,0 +1,33 @@
+#pragma once
+
+#include "testenvironment.h"
+
+// The program as it runs, for measuring: the real sound player (on a machine
+// with no sound device, as the benchmarks are run) playing the program's own
+// sound files, effects loaded ahead as at start-up; chance, the clock and the
+// message boxes are the test doubles, so that runs repeat.
+class BenchEnvironment
+{
+public:
+    BenchEnvironment();
+    ~BenchEnvironment();
+
+    TestEnvironment &doubles() { return m_doubles; }
+
+    // Opens a screen as the program would and waits until it is on view.
+    Quozzoli::Screen *open(Quozzoli::ScreenId id);
+    template<class S> S *open(Quozzoli::ScreenId id) { return static_cast<S *>(open(id)); }
+
+    // The exercise screens, their menu buttons and names.
+    struct Exercise
+    {
+        Quozzoli::ScreenId id;
+        const char *name;
+        const char *menuButton;
+        bool numeric;
+    };
+    static const QList<Exercise> &exercises();
+
+private:
+    TestEnvironment m_doubles;
+};

@@ -1,0 +1,19 @@
+#include "processmemory.h"
+
+#include <fstream>
+#include <string>
+
+ProcessMemory ProcessMemory::now()
+{
+    ProcessMemory memory;
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    while (status >> key) {
+        if (key == "VmHWM:")
+            status >> memory.peakKib;
+        else if (key == "VmRSS:")
+            status >> memory.residentKib;
+        std::getline(status, key);
+    }
+    return memory;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+// This process's memory as the kernel counts it (/proc/self/status), in KiB.
+struct ProcessMemory
+{
+    long peakKib = 0; // VmHWM: the most ever resident
+    long residentKib = 0; // VmRSS: resident now
+
+    static ProcessMemory now();
+};

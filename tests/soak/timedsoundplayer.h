@@ -1,0 +1,31 @@
+#pragma once
+
+#include "qtsoundplayer.h"
+
+#include <memory>
+
+// The program's own player, timed: remembers how much longer than the file's
+// own length (plus the player's stated margin) any one call held the caller.
+class TimedSoundPlayer final : public Quozzoli::SoundPlayer
+{
+public:
+    TimedSoundPlayer();
+
+    void play(const QString &path, Mode mode) override;
+    void preload(const QStringList &paths) override;
+
+    int plays(Mode mode) const
+    {
+        return mode == Mode::Synchronous ? m_synchronous : m_asynchronous;
+    }
+    // The longest time a call took past what the file allows, in ms.
+    qint64 worstOverrunMs() const { return m_worstOverrunMs; }
+    QString worstPath() const { return m_worstPath; }
+
+private:
+    std::unique_ptr<Quozzoli::QtSoundPlayer> m_player;
+    int m_synchronous = 0;
+    int m_asynchronous = 0;
+    qint64 m_worstOverrunMs = 0;
+    QString m_worstPath;
+};
