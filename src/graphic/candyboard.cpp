@@ -137,16 +137,11 @@ void CandyBoard::buildPanel()
                 [this] { whenQuiet([this] { text2KeyUp(); }); });
     }
 
-    // The panel covers the children; the faces and the counts stay on top.
+    // The panel covers the children and, where it reaches them, the counts;
+    // the faces stay on top, so every answer is seen to be judged.
     m_panel->raise();
     comandoIconaSi()->raise();
     comandoIconaNo()->raise();
-    for (const char *name : {"Label1", "Label2"}) {
-        if (QLabel *heading = canvas()->findChild<QLabel *>(QLatin1String(name)))
-            heading->raise();
-    }
-    etichettaEsatti()->raise();
-    etichettaErrati()->raise();
 }
 
 void CandyBoard::formActivate()
