@@ -17,6 +17,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quozzoli"));
+    // No window shows a title, not even the program's name.
+    QGuiApplication::setApplicationDisplayName(QStringLiteral(""));
     QGuiApplication::setDesktopFileName(QStringLiteral("quozzoli"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/quozzoli.svg")));
 

@@ -19,8 +19,7 @@ namespace Quozzoli {
 
 namespace {
 
-template<class S>
-void add(ScreenId id)
+template<class S> void add(ScreenId id)
 {
     Navigator::registerScreen(id, [] { return new S; });
 }

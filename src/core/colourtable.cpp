@@ -6,7 +6,7 @@ namespace Quozzoli {
 
 std::array<Rgb, ColourTableSize> colourTable(ColourTableVariant variant)
 {
-    std::array<Rgb, ColourTableSize> table{
+    std::array<Rgb, ColourTableSize> table {
         Rgb::fromBgr(0xC0C0FF), Rgb::fromBgr(0x8080FF), Rgb::fromBgr(0x0000FF),
         Rgb::fromBgr(0x80C0FF), Rgb::fromBgr(0x0080FF), Rgb::fromBgr(0xC0FFFF),
         Rgb::fromBgr(0x00FFFF), Rgb::fromBgr(0x0040C0), Rgb::fromBgr(0x80FF80),
@@ -14,7 +14,9 @@ std::array<Rgb, ColourTableSize> colourTable(ColourTableVariant variant)
         Rgb::fromBgr(0xFFC0C0), Rgb::fromBgr(0xFFC0FF), Rgb::fromBgr(0xFFC0FF),
         Rgb::fromBgr(0xE0E0E0), Rgb::fromBgr(0xFF0000), Rgb::fromBgr(0xFF00FF),
     };
-    auto entry = [&table](int index) -> Rgb & { return table[std::size_t(index - 1)]; };
+    auto entry = [&table](int index) -> Rgb & {
+        return table[std::size_t(index - 1)];
+    };
     switch (variant) {
     case ColourTableVariant::Standard:
         break;

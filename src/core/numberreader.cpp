@@ -21,7 +21,7 @@ class Cursor
 public:
     explicit Cursor(std::string_view text)
         : m_text(text)
-    {}
+    { }
 
     char peek()
     {

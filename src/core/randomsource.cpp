@@ -20,7 +20,7 @@ SystemRandom::SystemRandom()
 
 SystemRandom::SystemRandom(std::uint64_t seed)
     : m_engine(seed)
-{}
+{ }
 
 double SystemRandom::next()
 {
@@ -32,7 +32,7 @@ void SystemRandom::seedFromClock()
 {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     const auto ticks = std::chrono::duration_cast<std::chrono::nanoseconds>(now).count();
-    m_engine.seed(std::uint64_t(ticks) ^ (std::uint64_t(std::random_device{}()) << 32));
+    m_engine.seed(std::uint64_t(ticks) ^ (std::uint64_t(std::random_device {}()) << 32));
 }
 
 void SystemRandom::seed(std::uint64_t seed)

@@ -29,9 +29,8 @@ std::vector<std::string> allFiles()
     for (int k = 1; k <= 4; ++k)
         files.push_back(rightEffect(k));
     files.push_back(WrongEffect);
-    for (const char *prompt :
-         {CiSono, Caramelle, Bambini, SoloUno, Ogni, Scopri1, Scopri2, Attento1, Diviso, Uguale,
-          Resto})
+    for (const char *prompt : {CiSono, Caramelle, Bambini, SoloUno, Ogni, Scopri1, Scopri2,
+                               Attento1, Diviso, Uguale, Resto})
         files.push_back(prompt);
     for (int n = 0; n <= LargestSpokenNumber; ++n)
         files.push_back(number(n));

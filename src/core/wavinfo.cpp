@@ -10,7 +10,7 @@ namespace {
 std::uint32_t le32(const unsigned char *p)
 {
     return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16
-           | std::uint32_t(p[3]) << 24;
+        | std::uint32_t(p[3]) << 24;
 }
 
 std::uint16_t le16(const unsigned char *p)
@@ -48,30 +48,30 @@ WavInfo parseWavHeader(const unsigned char *bytes, std::size_t size)
         const std::uint64_t length = le32(chunk + 4);
         const std::uint64_t bodyStart = pos + 8;
         if (bodyStart + length > size)
-            return WavInfo{}; // the chunk runs past the end of the file
+            return WavInfo {}; // the chunk runs past the end of the file
         if (tagIs(chunk, "fmt ")) {
             if (length < 16)
-                return WavInfo{};
+                return WavInfo {};
             const unsigned char *fmt = chunk + 8;
             const int formatTag = le16(fmt);
             info.channels = le16(fmt + 2);
             info.sampleRate = int(le32(fmt + 4));
             info.bitsPerSample = le16(fmt + 14);
             const bool pcm = formatTag == 1;
-            if (!pcm || (info.bitsPerSample != 8 && info.bitsPerSample != 16)
-                || info.channels < 1 || info.channels > 2 || info.sampleRate <= 0)
-                return WavInfo{};
+            if (!pcm || (info.bitsPerSample != 8 && info.bitsPerSample != 16) || info.channels < 1
+                || info.channels > 2 || info.sampleRate <= 0)
+                return WavInfo {};
             haveFormat = true;
         } else if (tagIs(chunk, "data")) {
             if (!haveFormat)
-                return WavInfo{};
+                return WavInfo {};
             info.dataBytes = std::uint32_t(length);
             info.valid = true;
             return info;
         }
         pos = std::size_t(bodyStart + length + (length & 1));
     }
-    return WavInfo{};
+    return WavInfo {};
 }
 
 WavInfo readWavInfo(const std::string &path)

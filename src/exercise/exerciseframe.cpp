@@ -59,8 +59,8 @@ ExerciseFrame numericFrame(QSize client, QColor colour, QPoint faces, QPoint esa
 
 ExerciseFrame graphicFrame(QColor colour, QPoint faces, QPoint avanti, bool esattiHeading)
 {
-    return {QSize(9900, 6720), colour, faces, QPoint(8235, 120), QPoint(8355, 720), avanti,
-            esattiHeading, false, std::nullopt, plainMenu(10)};
+    return {QSize(9900, 6720), colour, faces,        QPoint(8235, 120), QPoint(8355, 720), avanti,
+            esattiHeading,     false,  std::nullopt, plainMenu(10)};
 }
 
 QHash<ScreenId, ExerciseFrame> makeFrames()
@@ -100,7 +100,7 @@ QHash<ScreenId, ExerciseFrame> makeFrames()
 const ExerciseFrame &exerciseFrame(ScreenId id)
 {
     static const QHash<ScreenId, ExerciseFrame> frames = makeFrames();
-    static const ExerciseFrame none{};
+    static const ExerciseFrame none {};
     auto it = frames.constFind(id);
     return it == frames.constEnd() ? none : *it;
 }

@@ -4,6 +4,7 @@
 #include "dialogs.h"
 #include "navigator.h"
 #include "picturebutton.h"
+#include "problemlabel.h"
 #include "sharedvalues.h"
 #include "soundcues.h"
 #include "svgpicture.h"
@@ -32,10 +33,10 @@ ExerciseScreen::ExerciseScreen(ScreenId id, QWidget *parent)
     : Screen(exerciseFrame(id).clientTwips, exerciseFrame(id).designColour, parent)
     , m_esatti(&shared().numeroEsatti)
     , m_errati(&shared().numeroErrati)
-    , m_esattiLabel(makeLabel(QStringLiteral("EtichettaEsatti"), QStringLiteral("quantiesatti"),
-                              canvas()))
-    , m_erratiLabel(makeLabel(QStringLiteral("EtichettaErrati"), QStringLiteral("quantierrati"),
-                              canvas()))
+    , m_esattiLabel(
+          makeLabel(QStringLiteral("EtichettaEsatti"), QStringLiteral("quantiesatti"), canvas()))
+    , m_erratiLabel(
+          makeLabel(QStringLiteral("EtichettaErrati"), QStringLiteral("quantierrati"), canvas()))
     , m_faceRight(new SvgPicture(QStringLiteral(":/pictures/faccia-si.svg"), canvas()))
     , m_faceWrong(new SvgPicture(QStringLiteral(":/pictures/faccia-no.svg"), canvas()))
     , m_avanti(new PictureButton(QStringLiteral("avanti"), QStringLiteral(":/pictures/freccia.svg"),
@@ -59,6 +60,8 @@ ExerciseScreen::ExerciseScreen(ScreenId id, QWidget *parent)
 
     m_faceRight->setObjectName(QStringLiteral("ComandoIconaSi"));
     m_faceWrong->setObjectName(QStringLiteral("ComandoIconaNo"));
+    m_faceRight->setAccessibleName(QStringLiteral("risposta giusta"));
+    m_faceWrong->setAccessibleName(QStringLiteral("risposta sbagliata"));
     canvas()->place(m_faceRight, QRect(frame.faces, FaceTwips));
     canvas()->place(m_faceWrong, QRect(frame.faces, FaceTwips));
 
@@ -179,15 +182,7 @@ void ExerciseScreen::mnuEsciClick()
 
 QLabel *ExerciseScreen::makeProblemLabel(const QString &name)
 {
-    QLabel *label = makeLabel(name, QString(), canvas());
-    label->setWordWrap(false);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label->setAutoFillBackground(true);
-    QPalette p = label->palette();
-    p.setColor(QPalette::Window, p.color(QPalette::Base));
-    p.setColor(QPalette::WindowText, p.color(QPalette::Text));
-    label->setPalette(p);
-    return label;
+    return new ProblemLabel(name, canvas());
 }
 
 } // namespace Quozzoli

@@ -1,7 +1,7 @@
 #include "form3.h"
 
-#include "services.h"
 #include "randomsource.h"
+#include "services.h"
 namespace Quozzoli {
 
 Form3::Form3(QWidget *parent)

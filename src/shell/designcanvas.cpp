@@ -69,6 +69,21 @@ QRect DesignCanvas::designRect(QWidget *widget) const
     return m_placements.value(widget).twips;
 }
 
+DesignFont DesignCanvas::designFont(QWidget *widget) const
+{
+    return m_placements.value(widget).font;
+}
+
+QList<QWidget *> DesignCanvas::placedWidgets() const
+{
+    QList<QWidget *> widgets;
+    for (QWidget *widget : m_order) {
+        if (m_placements.value(widget).widget)
+            widgets.append(widget);
+    }
+    return widgets;
+}
+
 QColor DesignCanvas::background() const
 {
     return palette().color(QPalette::Window);

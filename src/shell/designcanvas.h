@@ -38,6 +38,9 @@ public:
     QSize designPixels() const; // the client area at scale 1
     qreal scale() const { return m_scale; }
     QRect designRect(QWidget *widget) const;
+    DesignFont designFont(QWidget *widget) const;
+    // Every widget placed on the canvas, in the order placed.
+    QList<QWidget *> placedWidgets() const;
 
     // Pixels for a length in twips at the current scale.
     int pixels(int twips) const;

@@ -12,10 +12,9 @@ const QString Dialogs::ReturnQuestion = QStringLiteral("Vuoi tornare al menù?")
 
 QString Dialogs::aboutText()
 {
-    return QStringList{QStringLiteral("Quozzoli  "),
-                       QStringLiteral(" ----------------------- "),
-                       QStringLiteral("https://quozzoli.example.org"),
-                       QStringLiteral("mail: quozzoli@example.org")}
+    return QStringList {QStringLiteral("Quozzoli  "), QStringLiteral(" ----------------------- "),
+                        QStringLiteral("https://quozzoli.example.org"),
+                        QStringLiteral("mail: quozzoli@example.org")}
         .join(QStringLiteral("\r\n"));
 }
 

@@ -51,7 +51,7 @@ const ExerciseButton Buttons[] = {
     {12, " Quoziente di due cifre - con il resto", ScreenId::Form11, {6360, 1440}},
 };
 
-const DesignFont FormFont{8.25, true, QStringLiteral("MS Sans Serif")};
+const DesignFont FormFont {8.25, true, QStringLiteral("MS Sans Serif")};
 
 } // namespace
 

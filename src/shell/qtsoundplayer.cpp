@@ -13,7 +13,7 @@ namespace Quozzoli {
 QtSoundPlayer::QtSoundPlayer(QObject *parent)
     : QObject(parent)
     , m_beep([] { QApplication::beep(); })
-{}
+{ }
 
 QtSoundPlayer::~QtSoundPlayer()
 {
@@ -44,8 +44,10 @@ QSoundEffect *QtSoundPlayer::effectFor(const QString &path, const WavInfo &info)
 
 void QtSoundPlayer::preload(const QStringList &paths)
 {
-    for (const QString &path : paths)
-        effectFor(path, checked(path));
+    for (const QString &path : paths) {
+        const bool loaded = effectFor(path, checked(path)) != nullptr;
+        qCDebug(lcSound) << "preload" << path << (loaded ? "ok" : "cannot play");
+    }
 }
 
 void QtSoundPlayer::stopCurrent()

@@ -45,9 +45,8 @@ QSize Screen::windowSizeFor(qreal scale) const
     QSize size(DesignCanvas::pixels(design.width(), scale),
                DesignCanvas::pixels(design.height(), scale));
     if (QMenuBar *bar = qobject_cast<QMenuBar *>(menuWidget()))
-        size.rheight() += bar->heightForWidth(size.width()) > 0
-                              ? bar->heightForWidth(size.width())
-                              : bar->sizeHint().height();
+        size.rheight() += bar->heightForWidth(size.width()) > 0 ? bar->heightForWidth(size.width())
+                                                                : bar->sizeHint().height();
     return size;
 }
 

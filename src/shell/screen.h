@@ -23,10 +23,10 @@ public:
     DesignCanvas *canvas() const { return m_canvas; }
 
     // Runs once, after the screen is made and before it is shown.
-    virtual void formLoad() {}
+    virtual void formLoad() { }
     // Runs each time the screen is opened from another screen (never when
     // the window merely gets the focus back).
-    virtual void formActivate() {}
+    virtual void formActivate() { }
 
     // A new random background colour from the screen's colour table.
     void caricaColori();

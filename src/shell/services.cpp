@@ -106,7 +106,7 @@ void Services::setQuitHandler(std::function<void()> quit)
 
 void Services::reset()
 {
-    held() = Held{};
+    held() = Held {};
 }
 
 } // namespace Quozzoli

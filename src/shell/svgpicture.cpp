@@ -1,5 +1,6 @@
 #include "svgpicture.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -27,10 +28,13 @@ void SvgPicture::setFit(Fit fit)
 
 QSvgRenderer *SvgPicture::renderer(const QString &resource)
 {
+    // One renderer per picture, owned by the application and let go with it.
     static QHash<QString, QSvgRenderer *> renderers;
     QSvgRenderer *&renderer = renderers[resource];
-    if (!renderer)
-        renderer = new QSvgRenderer(resource);
+    if (!renderer) {
+        renderer = new QSvgRenderer(resource, QCoreApplication::instance());
+        QObject::connect(renderer, &QObject::destroyed, [resource] { renderers.remove(resource); });
+    }
     return renderer;
 }
 

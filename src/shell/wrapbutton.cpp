@@ -7,7 +7,7 @@ namespace Quozzoli {
 
 WrapButton::WrapButton(const QString &caption, QWidget *parent)
     : QPushButton(caption, parent)
-{}
+{ }
 
 void WrapButton::paintEvent(QPaintEvent *)
 {
@@ -17,10 +17,11 @@ void WrapButton::paintEvent(QPaintEvent *)
     const QString caption = option.text;
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this)
+    const QRect area = style()
+                           ->subElementRect(QStyle::SE_PushButtonContents, &option, this)
                            .adjusted(2, 0, -2, 0);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::ButtonText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
 }
 

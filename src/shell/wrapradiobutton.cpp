@@ -32,9 +32,11 @@ void WrapRadioButton::paintEvent(QPaintEvent *)
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = painter.boundingRect(textArea, Qt::AlignLeft | Qt::AlignVCenter
-                                                        | Qt::TextWordWrap, option.text)
-                         .adjusted(-1, -1, 1, 1);
+        focus.rect
+            = painter
+                  .boundingRect(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                                option.text)
+                  .adjusted(-1, -1, 1, 1);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
 }

@@ -2,26 +2,27 @@
 
 namespace Quozzoli {
 
+namespace {
+
+const TwoDigitScreen::Setup &setup()
+{
+    static const TwoDigitScreen::Setup table {
+        .draw = {.withRemainder = true, .twoDigitDividend = false, .thinRedrawnOnes = false},
+        .etNumero = QRect(0, 1365, 2820, 825),
+        .edar = QRect(2760, 1365, 960, 900),
+        .eur = QRect(3720, 1365, 960, 900),
+        .label3 = QRect(5085, 1365, 720, 900),
+        .text2 = QRect(5820, 1365, 855, 840),
+    };
+    return table;
+}
+
+} // namespace
+
 Form11::Form11(QWidget *parent)
-    : ExerciseScreen(ScreenId::Form11, parent)
+    : TwoDigitScreen(ScreenId::Form11, setup(), parent)
 {
     setObjectName(QStringLiteral("Form11"));
-}
-
-void Form11::formLoad()
-{
-    resetCounters();
-}
-
-void Form11::formActivate()
-{
-    applyWaitSwitch();
-    nuovaDivisione();
-}
-
-void Form11::nuovaDivisione()
-{
-    caricaColori();
 }
 
 } // namespace Quozzoli

@@ -1,20 +1,16 @@
 #pragma once
 
-#include "exercisescreen.h"
+#include "twodigitscreen.h"
 
 namespace Quozzoli {
 
 // Two-digit quotients without remainder, dividends up to 99.
-class Form2 : public ExerciseScreen
+class Form2 : public TwoDigitScreen
 {
     Q_OBJECT
 
 public:
     explicit Form2(QWidget *parent = nullptr);
-
-    void formLoad() override;
-    void formActivate() override;
-    void nuovaDivisione() override;
 };
 
 } // namespace Quozzoli

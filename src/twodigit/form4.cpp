@@ -2,26 +2,27 @@
 
 namespace Quozzoli {
 
+namespace {
+
+const TwoDigitScreen::Setup &setup()
+{
+    static const TwoDigitScreen::Setup table {
+        .draw = {.withRemainder = true, .twoDigitDividend = true, .thinRedrawnOnes = true},
+        .etNumero = QRect(0, 1365, 2820, 825),
+        .edar = QRect(2760, 1320, 1080, 900),
+        .eur = QRect(3960, 1320, 1080, 900),
+        .label3 = QRect(5085, 1365, 720, 900),
+        .text2 = QRect(5820, 1365, 855, 840),
+    };
+    return table;
+}
+
+} // namespace
+
 Form4::Form4(QWidget *parent)
-    : ExerciseScreen(ScreenId::Form4, parent)
+    : TwoDigitScreen(ScreenId::Form4, setup(), parent)
 {
     setObjectName(QStringLiteral("Form4"));
-}
-
-void Form4::formLoad()
-{
-    resetCounters();
-}
-
-void Form4::formActivate()
-{
-    applyWaitSwitch();
-    nuovaDivisione();
-}
-
-void Form4::nuovaDivisione()
-{
-    caricaColori();
 }
 
 } // namespace Quozzoli

@@ -1,20 +1,16 @@
 #pragma once
 
-#include "exercisescreen.h"
+#include "twodigitscreen.h"
 
 namespace Quozzoli {
 
 // Two-digit quotients with a remainder, dividends up to 99.
-class Form4 : public ExerciseScreen
+class Form4 : public TwoDigitScreen
 {
     Q_OBJECT
 
 public:
     explicit Form4(QWidget *parent = nullptr);
-
-    void formLoad() override;
-    void formActivate() override;
-    void nuovaDivisione() override;
 };
 
 } // namespace Quozzoli

@@ -2,26 +2,25 @@
 
 namespace Quozzoli {
 
+namespace {
+
+const TwoDigitScreen::Setup &setup()
+{
+    static const TwoDigitScreen::Setup table {
+        .draw = {.withRemainder = false, .twoDigitDividend = false, .thinRedrawnOnes = false},
+        .etNumero = QRect(0, 1365, 2820, 930),
+        .edar = QRect(2835, 1365, 1080, 900),
+        .eur = QRect(3960, 1365, 960, 900),
+    };
+    return table;
+}
+
+} // namespace
+
 Form5::Form5(QWidget *parent)
-    : ExerciseScreen(ScreenId::Form5, parent)
+    : TwoDigitScreen(ScreenId::Form5, setup(), parent)
 {
     setObjectName(QStringLiteral("Form5"));
-}
-
-void Form5::formLoad()
-{
-    resetCounters();
-}
-
-void Form5::formActivate()
-{
-    applyWaitSwitch();
-    nuovaDivisione();
-}
-
-void Form5::nuovaDivisione()
-{
-    caricaColori();
 }
 
 } // namespace Quozzoli

@@ -99,12 +99,12 @@ void TestCoreValues::colourTableVariants_data()
     QTest::addColumn<int>("entry3");
     QTest::addColumn<int>("entry17");
     // Entries as stored blue-first.
-    QTest::newRow("exact, up to 99") << ColourTableVariant::TwoDigitsSmall << 0xC0C0FF << 0x0000FF
-                                     << 0xFFC0FF;
-    QTest::newRow("with remainder") << ColourTableVariant::TwoDigitsWithRemainder << 0x8080FF
-                                    << 0xFFC0FF << 0xC0FFFF;
-    QTest::newRow("exact, up to 882") << ColourTableVariant::TwoDigitsLarge << 0x8080FF << 0xFFC0C0
-                                      << 0xC0FFFF;
+    QTest::newRow("exact, up to 99")
+        << ColourTableVariant::TwoDigitsSmall << 0xC0C0FF << 0x0000FF << 0xFFC0FF;
+    QTest::newRow("with remainder")
+        << ColourTableVariant::TwoDigitsWithRemainder << 0x8080FF << 0xFFC0FF << 0xC0FFFF;
+    QTest::newRow("exact, up to 882")
+        << ColourTableVariant::TwoDigitsLarge << 0x8080FF << 0xFFC0C0 << 0xC0FFFF;
 }
 
 void TestCoreValues::colourTableVariants()
@@ -167,8 +167,9 @@ void TestCoreValues::colourStatistics()
     for (const auto &[colour, count] : seen) {
         QVERIFY(expectedWeight.count(colour));
         const double expected = double(Draws) * expectedWeight[colour] / ColourTableSize;
-        QVERIFY2(std::abs(count - expected) < 5 * std::sqrt(expected),
-                 qPrintable(QStringLiteral("%1: %2 of %3").arg(colour, 0, 16).arg(count).arg(expected)));
+        QVERIFY2(
+            std::abs(count - expected) < 5 * std::sqrt(expected),
+            qPrintable(QStringLiteral("%1: %2 of %3").arg(colour, 0, 16).arg(count).arg(expected)));
     }
     if (variant == ColourTableVariant::Standard)
         QCOMPARE(expectedWeight[key({255, 192, 255})], 2);

@@ -79,13 +79,13 @@ void TestWavInfo::headers_data()
     };
     QTest::newRow("16-bit mono") << bytes(wave(1, 16, 1, 44100, 44100)) << true << 1.0;
     QTest::newRow("8-bit stereo") << bytes(wave(1, 8, 2, 8000, 4000)) << true << 0.5;
-    QTest::newRow("list chunk before format") << bytes(wave(1, 16, 1, 16000, 1600, -1, true))
-                                              << true << 0.1;
+    QTest::newRow("list chunk before format")
+        << bytes(wave(1, 16, 1, 16000, 1600, -1, true)) << true << 0.1;
     QTest::newRow("24-bit") << bytes(wave(1, 24, 1, 44100, 100)) << false << 0.0;
     QTest::newRow("float") << bytes(wave(3, 32, 1, 44100, 100)) << false << 0.0;
     QTest::newRow("a-law") << bytes(wave(6, 8, 1, 8000, 100)) << false << 0.0;
-    QTest::newRow("data longer than the file") << bytes(wave(1, 16, 1, 44100, 100, 0x7FFFFFFF))
-                                               << false << 0.0;
+    QTest::newRow("data longer than the file")
+        << bytes(wave(1, 16, 1, 44100, 100, 0x7FFFFFFF)) << false << 0.0;
     QByteArray truncated = bytes(wave(1, 16, 1, 44100, 1000));
     truncated.chop(10);
     QTest::newRow("truncated") << truncated << false << 0.0;

@@ -22,7 +22,7 @@ public:
 
 private:
     std::deque<double> m_values;
-    Quozzoli::SystemRandom m_fallback{20261208};
+    Quozzoli::SystemRandom m_fallback {20261208};
     int m_seeds = 0;
     int m_draws = 0;
 };

@@ -11,7 +11,6 @@
 
 using namespace Quozzoli;
 
-
 static ScriptedRandom &newRandom()
 {
     auto *random = new ScriptedRandom;
@@ -49,7 +48,7 @@ TestEnvironment::TestEnvironment()
     closeAll();
     Services::setProgramDir(programDir());
     Services::setQuitHandler([this] { ++quitRequests; });
-    shared() = SharedValues{};
+    shared() = SharedValues {};
     registerScreens();
 }
 

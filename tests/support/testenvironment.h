@@ -30,11 +30,7 @@ public:
 
     // Opens a screen as the program would, from no other screen.
     Quozzoli::Screen *open(Quozzoli::ScreenId id);
-    template<class S>
-    S *open(Quozzoli::ScreenId id)
-    {
-        return static_cast<S *>(open(id));
-    }
+    template<class S> S *open(Quozzoli::ScreenId id) { return static_cast<S *>(open(id)); }
 
     // The one window on view (the program shows one at a time).
     static Quozzoli::Screen *current();
