@@ -138,10 +138,11 @@ void CandyBoard::buildPanel()
     }
 
     // The panel covers the children and, where it reaches them, the counts;
-    // the faces stay on top, so every answer is seen to be judged.
+    // the faces stay on top, so every answer is seen to be judged. Until the
+    // first verdict both faces show, the smiling one in front.
     m_panel->raise();
-    comandoIconaSi()->raise();
     comandoIconaNo()->raise();
+    comandoIconaSi()->raise();
 }
 
 void CandyBoard::formActivate()

@@ -350,6 +350,8 @@ void TestCandyBoard::quotitionSharing()
     for (int n = 0; n < 5; ++n)
         QVERIFY(b.child(n)->isEnabled() && b.child(n)->isHidden());
     b.introduce();
+    for (int k = 0; k < 18; ++k)
+        QVERIFY(b.disc(k)->isHidden()); // the trays of the children to serve start empty
     b.drop(0);
     b.drop(0);
     QVERIFY(!b.child(1)->isHidden());
