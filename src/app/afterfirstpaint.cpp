@@ -4,13 +4,20 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <utility>
+
 namespace Quozzoli {
 
 AfterFirstPaint::AfterFirstPaint(QWidget *window, std::function<void()> work)
     : QObject(window)
     , m_work(std::move(work))
 {
+    // An opaque child covering the whole window takes its paint events, so
+    // watch the window and every widget inside it.
     window->installEventFilter(this);
+    const QList<QWidget *> children = window->findChildren<QWidget *>();
+    for (QWidget *child : children)
+        child->installEventFilter(this);
 }
 
 void AfterFirstPaint::run(QWidget *window, std::function<void()> work)
@@ -20,10 +27,9 @@ void AfterFirstPaint::run(QWidget *window, std::function<void()> work)
 
 bool AfterFirstPaint::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Paint) {
-        watched->removeEventFilter(this);
+    if (event->type() == QEvent::Paint && m_work) {
         // After this paint has reached the screen.
-        QTimer::singleShot(0, [work = std::move(m_work)] { work(); });
+        QTimer::singleShot(0, [work = std::exchange(m_work, nullptr)] { work(); });
         deleteLater();
     }
     return QObject::eventFilter(watched, event);

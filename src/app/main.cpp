@@ -19,7 +19,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("quozzoli"));
     // No window shows a title, not even the program's name.
     QGuiApplication::setApplicationDisplayName(QStringLiteral(""));
-    QGuiApplication::setDesktopFileName(QStringLiteral("quozzoli"));
+    // The desktop entry's name, from cmake/Install.cmake.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUOZZOLI_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/quozzoli.svg")));
 
     registerScreens();

@@ -1,19 +1,16 @@
 #pragma once
 
-#include "exercisescreen.h"
+#include "candyboard.h"
 
 namespace Quozzoli {
 
 // Candies shared among a given number of children, nothing left over.
-class Form6 : public ExerciseScreen
+class Form6 : public CandyBoard
 {
     Q_OBJECT
 
 public:
     explicit Form6(QWidget *parent = nullptr);
-
-    void formActivate() override;
-    void nuovaDivisione() override;
 };
 
 } // namespace Quozzoli

@@ -1,19 +1,16 @@
 #pragma once
 
-#include "exercisescreen.h"
+#include "candyboard.h"
 
 namespace Quozzoli {
 
 // Children served a given number of candies each, nothing left over.
-class Form7 : public ExerciseScreen
+class Form7 : public CandyBoard
 {
     Q_OBJECT
 
 public:
     explicit Form7(QWidget *parent = nullptr);
-
-    void formActivate() override;
-    void nuovaDivisione() override;
 };
 
 } // namespace Quozzoli

@@ -3,17 +3,9 @@
 namespace Quozzoli {
 
 Form8::Form8(QWidget *parent)
-    : ExerciseScreen(ScreenId::Form8, parent)
+    : CandyBoard(ScreenId::Form8, parent)
 {
     setObjectName(QStringLiteral("Form8"));
 }
-
-void Form8::formActivate()
-{
-    resetCounters();
-    nuovaDivisione();
-}
-
-void Form8::nuovaDivisione() { }
 
 } // namespace Quozzoli

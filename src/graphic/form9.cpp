@@ -3,17 +3,9 @@
 namespace Quozzoli {
 
 Form9::Form9(QWidget *parent)
-    : ExerciseScreen(ScreenId::Form9, parent)
+    : CandyBoard(ScreenId::Form9, parent)
 {
     setObjectName(QStringLiteral("Form9"));
 }
-
-void Form9::formActivate()
-{
-    resetCounters();
-    nuovaDivisione();
-}
-
-void Form9::nuovaDivisione() { }
 
 } // namespace Quozzoli

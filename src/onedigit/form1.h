@@ -1,10 +1,13 @@
 #pragma once
 
 #include "exercisescreen.h"
+#include "onedigitdrawer.h"
 
 namespace Quozzoli {
 
-// One-digit quotients without remainder.
+class TermsPanel;
+
+// One-digit quotients without remainder: " 56 :  7 = " and the quotient.
 class Form1 : public ExerciseScreen
 {
     Q_OBJECT
@@ -14,6 +17,19 @@ public:
 
     void formActivate() override;
     void nuovaDivisione() override;
+
+    TermsPanel *termsPanel() const { return m_terms; }
+
+protected:
+    void bottoneAvantiClick() override;
+
+private:
+    void text1KeyUp();
+
+    QLabel *m_etNumero;
+    AnswerBox *m_text1;
+    TermsPanel *m_terms;
+    OneDigitDrawer m_drawer;
 };
 
 } // namespace Quozzoli

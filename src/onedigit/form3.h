@@ -1,10 +1,15 @@
 #pragma once
 
 #include "exercisescreen.h"
+#include "onedigitdrawer.h"
 
 namespace Quozzoli {
 
-// One-digit quotients with a remainder, with counts of its own.
+class TermsPanel;
+
+// One-digit quotients with a remainder: " 47 :  6 =    ", the quotient, "R."
+// and the remainder, typed one after the other. The screen keeps its problem
+// and its counts to itself.
 class Form3 : public ExerciseScreen
 {
     Q_OBJECT
@@ -14,6 +19,24 @@ public:
 
     void formActivate() override;
     void nuovaDivisione() override;
+
+    TermsPanel *termsPanel() const { return m_terms; }
+    const OneDigitDivision &problem() const { return m_problem; }
+
+protected:
+    void bottoneAvantiClick() override;
+
+private:
+    void text1KeyUp();
+    void text2KeyUp();
+
+    QLabel *m_etNumero;
+    AnswerBox *m_text1;
+    QLabel *m_label3;
+    AnswerBox *m_text2;
+    TermsPanel *m_terms;
+    OneDigitDrawer m_drawer;
+    OneDigitDivision m_problem;
 };
 
 } // namespace Quozzoli

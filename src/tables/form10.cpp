@@ -1,23 +1,147 @@
 #include "form10.h"
 
+#include "answerbox.h"
+#include "dialogs.h"
+#include "navigator.h"
+#include "services.h"
+#include "termspanel.h"
+
+#include <QAction>
+#include <QLabel>
+
 namespace Quozzoli {
+
+namespace {
+
+constexpr qreal BoxPoints = 29.25;
+// The product box stands clear of the "=" of the widest problem, " 10 x  10 =".
+constexpr QRect ProductBoxTwips(5100, 1440, 1695, 1095);
+constexpr QRect FactorBoxTwips(2475, 1440, 1470, 1095);
+
+} // namespace
 
 Form10::Form10(QWidget *parent)
     : ExerciseScreen(ScreenId::Form10, parent)
+    , m_etichettaNumero(makeProblemLabel(QStringLiteral("EtichettaNumero")))
+    , m_text1(new AnswerBox(QStringLiteral("Text1"), canvas()))
+    , m_text2(new AnswerBox(QStringLiteral("Text2"), canvas()))
+    , m_terms(new TermsPanel(this, termsChoice(ScreenId::Form10)))
+    , m_drawer(m_terms->drawer())
 {
     setObjectName(QStringLiteral("Form10"));
+
+    QPalette cyan = m_etichettaNumero->palette();
+    cyan.setColor(QPalette::Window, QColor(0, 255, 255));
+    m_etichettaNumero->setPalette(cyan);
+    m_etichettaNumero->setText(QStringLiteral("Forma il numero"));
+    canvas()->place(m_etichettaNumero, QRect(360, 1320, 8805, 1455), {49.5});
+    canvas()->place(m_text1, ProductBoxTwips, {BoxPoints});
+    canvas()->place(m_text2, FactorBoxTwips, {BoxPoints});
+    m_text2->hide();
+    connect(m_text1, &AnswerBox::enterReleased, this,
+            [this] { answered(m_text1, m_problem.product()); });
+    connect(m_text2, &AnswerBox::enterReleased, this,
+            [this] { answered(m_text2, m_problem.secondoFattore); });
+
+    m_terms->setConfirmRule([this] { return m_drawer.canDraw(factorMode()); });
+    connect(menuAction(QStringLiteral("MenuProdotto")), &QAction::triggered, this,
+            &Form10::menuProdottoClick);
+    connect(menuAction(QStringLiteral("MenuFattore")), &QAction::triggered, this,
+            &Form10::menuFattoreClick);
 }
 
 void Form10::formActivate()
 {
     applyWaitSwitch();
     resetCounters();
+    menuFattoreClick();
+    nuovaDivisione();
+}
+
+bool Form10::productMode() const
+{
+    return menuAction(QStringLiteral("MenuProdotto"))->isChecked();
+}
+
+bool Form10::factorMode() const
+{
+    return menuAction(QStringLiteral("MenuFattore"))->isChecked();
+}
+
+AnswerBox *Form10::modeBox() const
+{
+    return productMode() ? m_text1 : m_text2;
+}
+
+void Form10::menuProdottoClick()
+{
+    setMode(true);
+}
+
+void Form10::menuFattoreClick()
+{
+    setMode(false);
+}
+
+void Form10::setMode(bool product)
+{
+    // Set both marks explicitly: a click on the marked item would unmark it.
+    menuAction(QStringLiteral("MenuProdotto"))->setChecked(product);
+    menuAction(QStringLiteral("MenuFattore"))->setChecked(!product);
+    m_text1->setVisible(product);
+    m_text2->setVisible(!product);
+    m_terms->refreshConfirm();
     nuovaDivisione();
 }
 
 void Form10::nuovaDivisione()
 {
+    const bool factor = factorMode();
+    AnswerBox *box = modeBox();
+    if (!m_drawer.canDraw(factor)) {
+        // No table of this mode is ticked: the problem waits for the child's
+        // choice on the panel.
+        m_text1->setEnabled(false);
+        m_text2->setEnabled(false);
+        m_terms->bringUp();
+        return;
+    }
     caricaColori();
+    m_problem = *m_drawer.draw(factor, Services::random());
+    const QString table = written(m_problem.primoFattore);
+    if (factor) {
+        m_etichettaNumero->setText(table + QStringLiteral(" x        =")
+                                   + written(m_problem.product()));
+    } else {
+        m_etichettaNumero->setText(table + QStringLiteral(" x ") + written(m_problem.secondoFattore)
+                                   + QStringLiteral(" ="));
+    }
+    box->setEnabled(true);
+    box->clear();
+    box->setFocus();
+}
+
+void Form10::answered(AnswerBox *box, int expected)
+{
+    if (box->text().isEmpty())
+        return;
+    if (!box->holds(expected)) {
+        wrongEntry(modeBox());
+        return;
+    }
+    showVerdict(true);
+    if (waitsForAvanti())
+        box->setEnabled(false);
+    problemSolved();
+}
+
+void Form10::mnuEsciClick()
+{
+    if (!Dialogs::chiediRitornoAlMenu(this))
+        return;
+    // The counts of the times tables are not left behind for the menu.
+    resetCounters();
+    Navigator::open(ScreenId::FormMenu, this);
 }
 
 } // namespace Quozzoli

@@ -1,10 +1,15 @@
 #pragma once
 
 #include "exercisescreen.h"
+#include "tabledrawer.h"
 
 namespace Quozzoli {
 
-// The times tables: find the product or the missing factor.
+class TermsPanel;
+
+// The times tables, in two modes chosen in "Scegli il tipo di esercizio":
+// "Trova il prodotto" ( 7 x  6 =, the product typed after it) and "Trova un
+// fattore" ( 7 x        = 42, the missing factor typed over the gap).
 class Form10 : public ExerciseScreen
 {
     Q_OBJECT
@@ -14,6 +19,28 @@ public:
 
     void formActivate() override;
     void nuovaDivisione() override;
+
+    TermsPanel *termsPanel() const { return m_terms; }
+    const Multiplication &problem() const { return m_problem; }
+    bool productMode() const;
+    bool factorMode() const;
+
+protected:
+    void mnuEsciClick() override;
+
+private:
+    void menuProdottoClick();
+    void menuFattoreClick();
+    void setMode(bool product);
+    AnswerBox *modeBox() const;
+    void answered(AnswerBox *box, int expected);
+
+    QLabel *m_etichettaNumero;
+    AnswerBox *m_text1;
+    AnswerBox *m_text2;
+    TermsPanel *m_terms;
+    TableDrawer m_drawer;
+    Multiplication m_problem;
 };
 
 } // namespace Quozzoli

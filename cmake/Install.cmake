@@ -1,0 +1,25 @@
+# Installs the program where a Linux desktop expects it, under
+# CMAKE_INSTALL_PREFIX (/usr/local by default, /usr in the Debian package):
+#   lib/quozzoli/quozzoli          the program
+#   lib/quozzoli/suoni, voci       its sound folders, beside it
+#   bin/quozzoli                   a relative link to the program
+#   share/applications, share/metainfo, share/icons/hicolor
+#                                  desktop entry, AppStream metainfo, icons
+include(GNUInstallDirs)
+
+# The program's name on the desktop: the desktop entry, the AppStream
+# component and the name the program gives its windows.
+set(QUOZZOLI_APP_ID org.example.quozzoli)
+set(QUOZZOLI_INSTALL_PROGRAMDIR lib/quozzoli)
+# The hicolor sizes of the icon, besides the scalable one.
+set(QUOZZOLI_ICON_SIZES 16 22 24 32 48 64 128 256)
+
+target_compile_definitions(quozzoli PRIVATE QUOZZOLI_APP_ID="${QUOZZOLI_APP_ID}")
+# The program links only the system's Qt: no run path of its own.
+set_target_properties(quozzoli PROPERTIES INSTALL_RPATH "")
+install(TARGETS quozzoli RUNTIME DESTINATION ${QUOZZOLI_INSTALL_PROGRAMDIR})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/suoni ${PROJECT_SOURCE_DIR}/assets/voci
+    DESTINATION ${QUOZZOLI_INSTALL_PROGRAMDIR}
+    FILES_MATCHING PATTERN "*.wav")
+
+add_subdirectory(packaging)

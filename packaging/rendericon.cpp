@@ -1,0 +1,62 @@
+// Draws the program's SVG icon as square PNG pictures for the hicolor icon
+// theme, at build time:
+//   quozzoli_rendericon ICON.svg SIZE OUTPUT.png [SIZE OUTPUT.png ...]
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <cstdio>
+
+namespace {
+
+int fail(const QString &message)
+{
+    std::fprintf(stderr, "quozzoli_rendericon: %s\n", qPrintable(message));
+    return 1;
+}
+
+QImage rendered(QSvgRenderer &renderer, int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QSizeF picture = renderer.viewBoxF().size();
+    if (picture.isEmpty())
+        picture = QSizeF(size, size);
+    // Keep the picture's proportions, centred in the square.
+    const QSizeF fitted = picture.scaled(size, size, Qt::KeepAspectRatio);
+    const QRectF target(QPointF((size - fitted.width()) / 2, (size - fitted.height()) / 2), fitted);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    renderer.render(&painter, target);
+    painter.end();
+    return image;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc < 4 || argc % 2 != 0)
+        return fail(QStringLiteral("usage: quozzoli_rendericon ICON.svg SIZE OUTPUT.png ..."));
+    const QString source = QString::fromLocal8Bit(argv[1]);
+    QSvgRenderer renderer(source);
+    if (!renderer.isValid())
+        return fail(QStringLiteral("cannot read %1").arg(source));
+
+    for (int i = 2; i + 1 < argc; i += 2) {
+        bool isNumber = false;
+        const int size = QString::fromLocal8Bit(argv[i]).toInt(&isNumber);
+        const QString output = QString::fromLocal8Bit(argv[i + 1]);
+        if (!isNumber || size <= 0 || size > 4096)
+            return fail(QStringLiteral("bad size %1").arg(QString::fromLocal8Bit(argv[i])));
+        if (!QDir().mkpath(QFileInfo(output).absolutePath()))
+            return fail(QStringLiteral("cannot make the folder of %1").arg(output));
+        if (!rendered(renderer, size).save(output, "PNG"))
+            return fail(QStringLiteral("cannot write %1").arg(output));
+    }
+    return 0;
+}

@@ -1,0 +1,71 @@
+#include "answerpanel.h"
+
+#include "answerbox.h"
+#include "boardlayout.h"
+#include "designcanvas.h"
+#include "exercisescreen.h"
+#include "screen.h"
+
+#include <QLabel>
+
+namespace Quozzoli {
+
+namespace {
+
+const QString DesignBoxText = QStringLiteral("Text1");
+
+QLabel *panelLabel(const QString &name, const QString &text, QWidget *panel)
+{
+    QLabel *label = makeLabel(name, text, panel);
+    label->setWordWrap(false);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(p);
+    return label;
+}
+
+} // namespace
+
+AnswerPanel::AnswerPanel(const BoardLayout &layout, DesignCanvas *canvas)
+    : QFrame(canvas)
+    , m_label7(panelLabel(QStringLiteral("Label7"), QStringLiteral("27 : 3 ="), this))
+    , m_text1(new AnswerBox(QStringLiteral("Text1"), this))
+{
+    setObjectName(QStringLiteral("Frame2"));
+    setFrameStyle(QFrame::Box | QFrame::Raised);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(0, 0, 255));
+    setPalette(p);
+    canvas->place(this, QRect(layout.panelAt, SizeTwips));
+
+    const DesignFont font {layout.panelPoints};
+    canvas->place(m_label7, layout.label7, font);
+    m_text1->setText(DesignBoxText);
+    canvas->place(m_text1, layout.text1, font);
+    if (layout.remainder) {
+        m_label6 = panelLabel(QStringLiteral("Label6"), QStringLiteral("resto di"), this);
+        canvas->place(m_label6, layout.label6, font);
+        m_text2 = new AnswerBox(QStringLiteral("Text2"), this);
+        m_text2->setText(DesignBoxText);
+        canvas->place(m_text2, layout.text2, font);
+    }
+    hide();
+}
+
+void AnswerPanel::open(int dividendo, int divisore)
+{
+    m_label7->setText(written(dividendo) + QStringLiteral(" :") + written(divisore)
+                      + QStringLiteral(" = "));
+    m_text1->clear();
+    m_text1->setEnabled(true);
+    if (m_text2) {
+        m_text2->clear();
+        m_text2->setEnabled(false);
+    }
+    show();
+    m_text1->setFocus();
+}
+
+} // namespace Quozzoli

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QFrame>
+
+class QLabel;
+
+namespace Quozzoli {
+
+class AnswerBox;
+class DesignCanvas;
+struct BoardLayout;
+
+// The blue panel that opens when the sharing is complete: the division
+// written out, the quotient box and, on the remainder screens, "resto di"
+// and the remainder box. "avanti" is moved into it by the board.
+class AnswerPanel : public QFrame
+{
+    Q_OBJECT
+
+public:
+    static constexpr QSize SizeTwips {9015, 3615};
+
+    AnswerPanel(const BoardLayout &layout, DesignCanvas *canvas);
+
+    // Shows the panel with the division and the quotient box ready.
+    void open(int dividendo, int divisore);
+
+    QLabel *label7() const { return m_label7; }
+    AnswerBox *text1() const { return m_text1; }
+    AnswerBox *text2() const { return m_text2; } // null without a remainder
+
+private:
+    QLabel *m_label7;
+    AnswerBox *m_text1;
+    QLabel *m_label6 = nullptr;
+    AnswerBox *m_text2 = nullptr;
+};
+
+} // namespace Quozzoli

@@ -1,0 +1,425 @@
+#include "candyboard.h"
+
+#include "answerbox.h"
+#include "answerpanel.h"
+#include "candydrag.h"
+#include "candypicture.h"
+#include "childpicture.h"
+#include "clock.h"
+#include "picturebutton.h"
+#include "services.h"
+#include "sharedvalues.h"
+#include "soundcues.h"
+#include "soundfiles.h"
+#include "svgpicture.h"
+#include "traydisc.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QTimer>
+
+namespace Quozzoli {
+
+namespace {
+
+constexpr QSize CandyTwips(495, 495);
+constexpr QSize ChildTwips(1095, 1455);
+constexpr QSize TrayTwips(1335, 1455);
+constexpr QSize DiscTwips(375, 375);
+constexpr int ChildTop = 2040;
+constexpr int ChildLefts[CandySharing::Children] = {240, 1920, 3600, 5280, 6960};
+constexpr int TrayTop = 3600;
+constexpr int TrayLefts[CandySharing::Children] = {120, 1800, 3480, 5160, 6840};
+constexpr int CaptionLeft = 120;
+constexpr int CaptionHeight = 360;
+constexpr int Label3Width = 6735;
+constexpr qreal CaptionPoints = 14.25;
+
+std::int64_t clockSeconds()
+{
+    return Services::clock().seconds();
+}
+
+QLabel *caption(const QString &name, const QString &text, int top, int width, DesignCanvas *canvas)
+{
+    QLabel *label = makeLabel(name, text, canvas);
+    label->setWordWrap(false);
+    canvas->place(label, QRect(CaptionLeft, top, width, CaptionHeight), {CaptionPoints});
+    label->hide();
+    return label;
+}
+
+} // namespace
+
+CandyBoard::CandyBoard(ScreenId id, QWidget *parent)
+    : ExerciseScreen(id, parent)
+    , m_layout(boardLayout(id))
+    , m_boardId(CandyDrag::newBoardId())
+    , m_sharing(m_layout.sharing)
+    , m_timer(new QTimer(this))
+{
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(m_layout.timerMs);
+    connect(m_timer, &QTimer::timeout, this, &CandyBoard::timer1Timer);
+
+    buildTable();
+    buildChildren();
+    buildCaptions();
+    buildPanel();
+}
+
+void CandyBoard::buildTable()
+{
+    for (int i = 0; i < Candies; ++i) {
+        auto *candy = new CandyPicture(i, m_boardId, canvas());
+        canvas()->place(candy,
+                        QRect(QPoint(120 + 600 * (i % 10), 120 + 600 * (i / 10)), CandyTwips));
+        candy->hide();
+        m_candies.append(candy);
+    }
+}
+
+void CandyBoard::buildChildren()
+{
+    for (int n = 0; n < CandySharing::Children; ++n) {
+        auto *child = new ChildPicture(n, m_boardId, canvas());
+        canvas()->place(child, QRect(QPoint(ChildLefts[n], ChildTop), ChildTwips));
+        child->hide();
+        connect(child, &ChildPicture::candyDropped, this, &CandyBoard::imBambinoDragDrop,
+                Qt::QueuedConnection);
+        m_children.append(child);
+
+        // The tray is see-through: it shows the screen's colour.
+        auto *tray = new QFrame(canvas());
+        tray->setObjectName(QStringLiteral("Frame1_%1").arg(n));
+        tray->setFrameStyle(QFrame::Box | QFrame::Sunken);
+        canvas()->place(tray, QRect(QPoint(TrayLefts[n], TrayTop), TrayTwips));
+        tray->hide();
+        m_trays.append(tray);
+
+        for (int k = 0; k < CandySharing::Slots; ++k) {
+            auto *disc = new TrayDisc(CandySharing::discIndex(n, k), tray);
+            const CandySharing::Place place = CandySharing::slotPlace(n, k);
+            canvas()->place(disc, QRect(QPoint(place.left, place.top), DiscTwips));
+            disc->hide();
+            m_discs.append(disc);
+        }
+    }
+}
+
+void CandyBoard::buildCaptions()
+{
+    m_label3 = caption(QStringLiteral("Label3"), QStringLiteral("Ci sono           caramelle."),
+                       5400, Label3Width, canvas());
+    m_label4 = caption(QStringLiteral("Label4"), QStringLiteral("Ci sono           bambini."), 5760,
+                       m_layout.label4Width, canvas());
+    m_label5 = caption(QStringLiteral("Label5"), m_layout.label5Caption, 6120, m_layout.label5Width,
+                       canvas());
+}
+
+void CandyBoard::buildPanel()
+{
+    m_panel = new AnswerPanel(m_layout, canvas());
+
+    // "avanti" lives in the panel, where its place is measured from the
+    // panel's corner.
+    PictureButton *avanti = bottoneAvanti();
+    const QRect avantiTwips = canvas()->designRect(avanti);
+    avanti->setParent(m_panel);
+    canvas()->place(avanti, avantiTwips, {14.25});
+    avanti->show();
+
+    connect(m_panel->text1(), &AnswerBox::enterReleased, this,
+            [this] { whenQuiet([this] { text1KeyUp(); }); });
+    if (AnswerBox *text2 = m_panel->text2()) {
+        connect(text2, &AnswerBox::enterReleased, this,
+                [this] { whenQuiet([this] { text2KeyUp(); }); });
+    }
+
+    // The panel covers the children and, where it reaches them, the counts;
+    // the faces stay on top, so every answer is seen to be judged. Until the
+    // first verdict both faces show, the smiling one in front.
+    m_panel->raise();
+    comandoIconaNo()->raise();
+    comandoIconaSi()->raise();
+}
+
+void CandyBoard::formActivate()
+{
+    resetCounters();
+    nuovaDivisione();
+}
+
+void CandyBoard::nuovaDivisione()
+{
+    bottoneAvanti()->setEnabled(false);
+    m_steps.restart(clockSeconds());
+    m_timer->start();
+    m_label3->hide();
+    m_label4->hide();
+    m_label5->hide();
+    for (CandyPicture *candy : std::as_const(m_candies))
+        candy->hide();
+    for (int n = 0; n < CandySharing::Children; ++n) {
+        m_children[n]->hide();
+        m_children[n]->setEnabled(true);
+        m_trays[n]->hide();
+    }
+    m_sharing.clear();
+}
+
+void CandyBoard::timer1Timer()
+{
+    if (m_speaking > 0 || m_closed)
+        return; // the step waits for the prompt to end
+    switch (m_steps.tick(clockSeconds())) {
+    case 1:
+        primoPasso();
+        break;
+    case 2:
+        secondoPasso();
+        break;
+    case 3:
+        terzoPasso();
+        break;
+    default:
+        break;
+    }
+}
+
+void CandyBoard::restartWait()
+{
+    m_steps.waitFrom(clockSeconds());
+    m_timer->start();
+}
+
+void CandyBoard::primoPasso()
+{
+    m_timer->stop();
+    m_problem = m_layout.rule().draw(Services::random());
+    SharedValues &values = shared();
+    values.divisore = std::int16_t(m_problem.divisore);
+    values.quoziente = std::int16_t(m_problem.quoziente);
+    if (m_layout.remainder)
+        values.resto = std::int16_t(m_problem.resto);
+    values.dividendo = std::int16_t(m_problem.dividendo);
+    m_sharing.start(m_problem.divisore, m_problem.quoziente);
+
+    for (int i = 0; i < m_problem.dividendo && i < Candies; ++i)
+        m_candies[i]->show();
+    if (!say({SoundFiles::CiSono, SoundFiles::number(m_problem.dividendo), SoundFiles::Caramelle}))
+        return;
+    m_label3->setText(QStringLiteral("ci sono %1 caramelle").arg(m_problem.dividendo));
+    m_label3->show();
+    restartWait();
+}
+
+void CandyBoard::secondoPasso()
+{
+    m_timer->stop();
+    if (m_layout.sharing == SharingMode::Partition) {
+        const int children = m_problem.divisore;
+        for (int k = 0; k < CandySharing::Slots * children; ++k)
+            m_discs[k]->hide();
+        for (int n = 0; n < children; ++n) {
+            m_children[n]->show();
+            m_trays[n]->show();
+        }
+        if (children == 1) {
+            if (!say({SoundFiles::SoloUno}))
+                return;
+            m_label4->setText(QStringLiteral("c'è un solo bambino"));
+        } else {
+            if (!say({SoundFiles::CiSono, SoundFiles::number(children), SoundFiles::Bambini}))
+                return;
+            m_label4->setText(QStringLiteral("ci sono %1 bambini").arg(children));
+        }
+    } else {
+        for (int k = 0; k < CandySharing::Slots * m_problem.quoziente; ++k)
+            m_discs[k]->hide();
+        m_children[0]->show();
+        m_children[0]->setEnabled(true);
+        m_trays[0]->show();
+        m_trays[0]->setEnabled(true);
+        if (!say({SoundFiles::Ogni, SoundFiles::number(m_problem.divisore), SoundFiles::Caramelle}))
+            return;
+        m_label4->setText(
+            QStringLiteral("ogni bambino deve avere %1 caramelle").arg(m_problem.divisore));
+    }
+    m_label4->show();
+    restartWait();
+}
+
+void CandyBoard::terzoPasso()
+{
+    m_timer->stop();
+    const bool partition = m_layout.sharing == SharingMode::Partition;
+    if (!say({partition ? SoundFiles::Scopri1 : SoundFiles::Scopri2}))
+        return;
+    m_label5->show();
+}
+
+void CandyBoard::imBambinoDragDrop(int child, int candy)
+{
+    whenQuiet([this, child, candy] {
+        if (child < 0 || child >= m_children.size() || candy < 0 || candy >= m_candies.size())
+            return;
+        const ChildPicture *picture = m_children[child];
+        // Only a child in view takes a drop, and none once the panel covers them.
+        if (picture->isHidden() || !picture->isEnabled() || m_candies[candy]->isHidden()
+            || !m_panel->isHidden())
+            return;
+        switch (m_sharing.drop(child)) {
+        case CandySharing::Outcome::Ignored:
+            break;
+        case CandySharing::Outcome::Refused:
+            refuseCandy();
+            break;
+        case CandySharing::Outcome::Taken:
+            takeCandy(child, candy);
+            break;
+        case CandySharing::Outcome::ChildServed:
+            takeCandy(child, candy);
+            serveNext(child);
+            break;
+        case CandySharing::Outcome::Complete:
+            takeCandy(child, candy);
+            m_panel->open(m_problem.dividendo, m_problem.divisore);
+            break;
+        }
+    });
+}
+
+void CandyBoard::takeCandy(int child, int candy)
+{
+    m_candies[candy]->hide();
+    const int k = std::min(m_sharing.count(child), int(CandySharing::Slots)) - 1;
+    m_discs[CandySharing::discIndex(child, k)]->show();
+}
+
+void CandyBoard::refuseCandy()
+{
+    showVerdict(false);
+    addWrong();
+    say({SoundFiles::Attento1});
+}
+
+void CandyBoard::serveNext(int child)
+{
+    m_children[child]->setEnabled(false);
+    const int next = child + 1;
+    if (next >= CandySharing::Children)
+        return;
+    m_children[next]->show();
+    m_trays[next]->show();
+    m_trays[next]->setEnabled(true);
+}
+
+void CandyBoard::text1KeyUp()
+{
+    AnswerBox *box = m_panel->text1();
+    if (m_panel->isHidden() || !box->isEnabled())
+        return;
+    if (!box->holds(m_problem.quoziente)) {
+        wrongEntry(box);
+        return;
+    }
+    AnswerBox *text2 = m_panel->text2();
+    if (!text2) {
+        solved(box);
+        return;
+    }
+    box->setEnabled(false);
+    text2->setEnabled(true);
+    text2->setFocus();
+}
+
+void CandyBoard::text2KeyUp()
+{
+    AnswerBox *box = m_panel->text2();
+    if (!box || m_panel->isHidden() || !box->isEnabled())
+        return;
+    if (box->holds(m_problem.resto))
+        solved(box);
+    else
+        wrongEntry(box);
+}
+
+void CandyBoard::solved(AnswerBox *box)
+{
+    showVerdict(true);
+    addRight(false); // the count is shown when "avanti" is clicked
+    std::vector<std::string> solution {SoundFiles::number(m_problem.dividendo), SoundFiles::Diviso,
+                                       SoundFiles::number(m_problem.divisore), SoundFiles::Uguale,
+                                       SoundFiles::number(m_problem.quoziente)};
+    if (m_layout.remainder) {
+        solution.push_back(SoundFiles::Resto);
+        solution.push_back(SoundFiles::number(m_problem.resto));
+    }
+    if (!say(solution))
+        return;
+    box->setEnabled(false);
+    bottoneAvanti()->setEnabled(true);
+}
+
+void CandyBoard::bottoneAvantiClick()
+{
+    whenQuiet([this] {
+        if (!bottoneAvanti()->isEnabled())
+            return;
+        m_panel->hide();
+        refreshRightLabel();
+        ExerciseScreen::bottoneAvantiClick();
+    });
+}
+
+void CandyBoard::closeEvent(QCloseEvent *event)
+{
+    m_closed = true;
+    m_timer->stop();
+    m_pendingInput.clear();
+    ExerciseScreen::closeEvent(event);
+}
+
+bool CandyBoard::say(const std::vector<std::string> &files)
+{
+    QPointer<CandyBoard> self(this);
+    ++m_speaking;
+    for (const std::string &file : files) {
+        if (m_closed)
+            break;
+        SoundCues::speak({file});
+        if (!self)
+            return false; // the window was closed and destroyed meanwhile
+    }
+    --m_speaking;
+    if (m_closed)
+        return false;
+    if (m_speaking == 0 && !m_pendingInput.empty())
+        QMetaObject::invokeMethod(this, &CandyBoard::runPendingInput, Qt::QueuedConnection);
+    return true;
+}
+
+void CandyBoard::whenQuiet(std::function<void()> input)
+{
+    if (m_closed)
+        return;
+    if (m_speaking > 0) {
+        m_pendingInput.push_back(std::move(input));
+        return;
+    }
+    input();
+}
+
+void CandyBoard::runPendingInput()
+{
+    QPointer<CandyBoard> self(this);
+    while (self && m_speaking == 0 && !m_closed && !m_pendingInput.empty()) {
+        const std::function<void()> input = std::move(m_pendingInput.front());
+        m_pendingInput.pop_front();
+        input();
+    }
+}
+
+} // namespace Quozzoli

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "boardlayout.h"
+#include "candyproblem.h"
+#include "candysharing.h"
+#include "exercisescreen.h"
+#include "stepsequencer.h"
+
+#include <QList>
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QFrame;
+class QLabel;
+class QTimer;
+
+namespace Quozzoli {
+
+class AnswerPanel;
+class CandyPicture;
+class ChildPicture;
+class TrayDisc;
+
+// The candy-and-children board of the four graphic screens. After a spoken
+// introduction in three timed steps the child drags the candies onto the
+// children, then types the answer into the panel that opens; a right answer
+// is read back as a whole division.
+//
+// Voice prompts hold the screen until they end, but the step clock keeps
+// ticking meanwhile: no step begins and no drop, Enter or click is handled
+// while a prompt plays; such input is handled once it has ended.
+class CandyBoard : public ExerciseScreen
+{
+    Q_OBJECT
+
+public:
+    static constexpr int Candies = 30;
+
+    explicit CandyBoard(ScreenId id, QWidget *parent = nullptr);
+
+    void formActivate() override;
+    void nuovaDivisione() override;
+
+    void primoPasso();
+    void secondoPasso();
+    void terzoPasso();
+
+    // A candy of this board dropped on a child picture.
+    void imBambinoDragDrop(int child, int candy);
+
+    const BoardLayout &layout() const { return m_layout; }
+    const CandyProblem &problem() const { return m_problem; }
+    const CandySharing &sharing() const { return m_sharing; }
+    int passo() const { return m_steps.passo(); }
+    quint64 boardId() const { return m_boardId; }
+    QTimer *timer1() const { return m_timer; }
+    AnswerPanel *frame2() const { return m_panel; }
+    bool speaking() const { return m_speaking > 0; }
+
+public slots:
+    void timer1Timer();
+
+protected:
+    void bottoneAvantiClick() override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildTable();
+    void buildChildren();
+    void buildCaptions();
+    void buildPanel();
+
+    void restartWait();
+    void takeCandy(int child, int candy);
+    void refuseCandy();
+    void serveNext(int child);
+    void text1KeyUp();
+    void text2KeyUp();
+    void solved(AnswerBox *box);
+
+    // Plays the files one after the other; false when the screen was closed
+    // meanwhile, and the caller must not go on.
+    bool say(const std::vector<std::string> &files);
+    // Handles input now, or after the prompt that is playing.
+    void whenQuiet(std::function<void()> input);
+    void runPendingInput();
+
+    const BoardLayout &m_layout;
+    const quint64 m_boardId;
+    CandySharing m_sharing;
+    StepSequencer m_steps;
+    CandyProblem m_problem;
+    QList<CandyPicture *> m_candies;
+    QList<ChildPicture *> m_children;
+    QList<QFrame *> m_trays;
+    QList<TrayDisc *> m_discs;
+    QLabel *m_label3 = nullptr;
+    QLabel *m_label4 = nullptr;
+    QLabel *m_label5 = nullptr;
+    AnswerPanel *m_panel = nullptr;
+    QTimer *m_timer;
+    int m_speaking = 0;
+    bool m_closed = false;
+    std::deque<std::function<void()>> m_pendingInput;
+};
+
+} // namespace Quozzoli

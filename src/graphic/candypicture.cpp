@@ -1,0 +1,73 @@
+#include "candypicture.h"
+
+#include "candydrag.h"
+#include "svgpicture.h"
+
+#include <QDrag>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace Quozzoli {
+
+namespace {
+
+constexpr int DesignBoxPixels = 33; // the box is 495 twips wide
+
+} // namespace
+
+CandyPicture::CandyPicture(int index, quint64 board, QWidget *parent)
+    : QWidget(parent)
+    , m_index(index)
+    , m_board(board)
+{
+    setObjectName(QStringLiteral("PicCaramelle_%1").arg(index));
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+QSizeF CandyPicture::pictureSize() const
+{
+    const qreal scale = qreal(width()) / DesignBoxPixels;
+    return QSizeF(PictureSize) * scale;
+}
+
+void CandyPicture::paintEvent(QPaintEvent *)
+{
+    QSvgRenderer *svg = SvgPicture::renderer(QString::fromLatin1(Resource));
+    if (!svg->isValid())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    svg->render(&painter, QRectF(QPointF(), pictureSize()));
+}
+
+QPixmap CandyPicture::dragPixmap() const
+{
+    const qreal ratio = devicePixelRatioF();
+    QPixmap pixmap((pictureSize() * ratio).toSize());
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer *svg = SvgPicture::renderer(QString::fromLatin1(Resource));
+    if (svg->isValid()) {
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        svg->render(&painter, QRectF(QPointF(), pictureSize()));
+    }
+    return pixmap;
+}
+
+void CandyPicture::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !isVisible()) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    event->accept();
+    auto *drag = new QDrag(this);
+    drag->setMimeData(CandyDrag::mimeData(m_board, m_index));
+    drag->setPixmap(dragPixmap());
+    drag->setHotSpot(event->position().toPoint());
+    drag->exec(Qt::MoveAction);
+}
+
+} // namespace Quozzoli

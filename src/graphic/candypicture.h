@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+
+namespace Quozzoli {
+
+// A candy on the table. Pressing the mouse on it starts dragging it; the
+// drag carries the candy's index and its board.
+class CandyPicture : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr const char *Resource = ":/pictures/caramella.svg";
+    // The picture's own size at the design scale; it is drawn at that size
+    // (grown with the board) from the top-left corner of its box.
+    static constexpr QSize PictureSize {33, 35};
+
+    CandyPicture(int index, quint64 board, QWidget *parent = nullptr);
+
+    int index() const { return m_index; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    QSizeF pictureSize() const;
+    QPixmap dragPixmap() const;
+
+    int m_index;
+    quint64 m_board;
+};
+
+} // namespace Quozzoli

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "svgpicture.h"
+
+namespace Quozzoli {
+
+// A child on the board: the only place a candy can be dropped. It takes a
+// candy of its own board only while it is shown and enabled.
+class ChildPicture : public SvgPicture
+{
+    Q_OBJECT
+
+public:
+    static constexpr int Count = 5;
+    static QString resourceOf(int index);
+
+    ChildPicture(int index, quint64 board, QWidget *parent = nullptr);
+
+    int index() const { return m_index; }
+
+signals:
+    void candyDropped(int child, int candy);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    int candyIn(const QDropEvent *event) const;
+
+    int m_index;
+    quint64 m_board;
+};
+
+} // namespace Quozzoli

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "screenid.h"
+#include "termdrawer.h"
+
+namespace Quozzoli {
+
+// How a screen lets the child choose its terms: the menu item that brings up
+// the panel, the items "0" .. lastItem, and the range the term is drawn from.
+struct TermsChoice
+{
+    const char *menuItem = "";
+    int lastItem = 0;
+    int lowest = 0;
+    int highest = 0;
+
+    // Draws over the range, keeping the terms for which isChosen holds.
+    TermDrawer drawer(TermDrawer::IsChosen isChosen) const
+    {
+        return TermDrawer(lowest, highest - lowest + 1, std::move(isChosen));
+    }
+};
+
+// The choice of the divisor on Form1 and Form3, of the table on Form10.
+const TermsChoice &termsChoice(ScreenId id);
+
+} // namespace Quozzoli

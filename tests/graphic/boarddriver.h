@@ -1,0 +1,77 @@
+#pragma once
+
+#include "boardlayout.h"
+#include "candyboard.h"
+#include "testenvironment.h"
+
+#include <QLabel>
+#include <QMetaObject>
+#include <QTimer>
+
+// Opens a candy board whose first problem is the one given, and drives its
+// step clock as the running timer would.
+struct BoardDriver
+{
+    TestEnvironment &env;
+    Quozzoli::CandyBoard *board = nullptr;
+
+    void scriptProblem(Quozzoli::ScreenId id, int divisore, int quoziente, int resto)
+    {
+        const Quozzoli::BoardLayout &layout = Quozzoli::boardLayout(id);
+        const Quozzoli::ProblemRule rule = layout.rule();
+        env.random.pushDraw(divisore - 1, rule.divisorMax());
+        env.random.pushDraw(quoziente - 1, rule.quotientMax());
+        if (layout.remainder)
+            env.random.pushDraw(resto, divisore);
+    }
+
+    Quozzoli::CandyBoard *open(Quozzoli::ScreenId id, int divisore, int quoziente, int resto = 0)
+    {
+        scriptProblem(id, divisore, quoziente, resto);
+        board = static_cast<Quozzoli::CandyBoard *>(env.open(id));
+        return board;
+    }
+
+    // The clock moves on, then Timer1 fires if it is running.
+    void tick(int ms)
+    {
+        env.clock.advance(ms);
+        if (board->timer1()->isActive())
+            QMetaObject::invokeMethod(board->timer1(), "timeout");
+    }
+
+    void introduce(int steps = 3)
+    {
+        for (int i = 0; i < steps; ++i)
+            tick(2000);
+    }
+
+    template<class T = QWidget> T *control(const QString &name) const
+    {
+        return board->findChild<T *>(name);
+    }
+    QWidget *candy(int i) const { return control(QStringLiteral("PicCaramelle_%1").arg(i)); }
+    QWidget *child(int n) const { return control(QStringLiteral("ImBambino_%1").arg(n)); }
+    QWidget *tray(int n) const { return control(QStringLiteral("Frame1_%1").arg(n)); }
+    QWidget *disc(int i) const { return control(QStringLiteral("Shape1_%1").arg(i)); }
+    QString text(const QString &name) const { return control<QLabel>(name)->text(); }
+
+    int candiesOnTable() const
+    {
+        int shown = 0;
+        for (int i = 0; i < Quozzoli::CandyBoard::Candies; ++i)
+            shown += candy(i)->isHidden() ? 0 : 1;
+        return shown;
+    }
+
+    // Drops the first candy still on the table on the child.
+    void drop(int child)
+    {
+        for (int i = 0; i < Quozzoli::CandyBoard::Candies; ++i) {
+            if (!candy(i)->isHidden()) {
+                board->imBambinoDragDrop(child, i);
+                return;
+            }
+        }
+    }
+};

@@ -1,0 +1,298 @@
+#include "drillhelpers.h"
+#include "form3.h"
+#include "sharedvalues.h"
+
+using namespace Quozzoli;
+using namespace Drill;
+
+namespace {
+
+void scriptProblem(TestEnvironment &env, int divisor, int quotient, int remainder, int colour = 0)
+{
+    env.random.pushDraw(colour, 18);
+    env.random.pushDraw(divisor - 1, 9);
+    env.random.pushDraw(quotient, 10);
+    env.random.pushDraw(remainder, divisor);
+}
+
+} // namespace
+
+class TestForm3 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void opening_data();
+    void opening();
+    void twoSteps_data();
+    void twoSteps();
+    void wrongQuotient_data();
+    void wrongQuotient();
+    void enterOnEmptyBoxesDoesNothing();
+    void zeroAnswers_data();
+    void zeroAnswers();
+    void problemTexts_data();
+    void problemTexts();
+    void confirmInTheRemainderStep();
+    void ownCountsOnly();
+    void esciAndComingBack();
+
+private:
+    Form3 *open(int divisor, int quotient, int remainder, bool wait = true);
+
+    std::unique_ptr<TestEnvironment> m_env;
+};
+
+void TestForm3::init()
+{
+    m_env.reset();
+    m_env = std::make_unique<TestEnvironment>();
+}
+
+Form3 *TestForm3::open(int divisor, int quotient, int remainder, bool wait)
+{
+    shared().attendiBottone = wait;
+    scriptProblem(*m_env, divisor, quotient, remainder);
+    return m_env->open<Form3>(ScreenId::Form3);
+}
+
+void TestForm3::opening_data()
+{
+    QTest::addColumn<bool>("wait");
+    QTest::newRow("waits for avanti") << true;
+    QTest::newRow("goes on at once") << false;
+}
+
+void TestForm3::opening()
+{
+    QFETCH(bool, wait);
+    auto *form = open(6, 7, 5, wait);
+    QCOMPARE(m_env->random.seeds(), 1);
+    QCOMPARE(labelText(form, "EtNumero"), QStringLiteral(" 47 :  6 =    "));
+    QCOMPARE(labelText(form, "Label3"), QStringLiteral("R."));
+    QCOMPARE(form->problem().quotient, 7);
+    QCOMPARE(form->problem().remainder, 5);
+    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral("0"));
+    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral("0"));
+    QCOMPARE(face(form), QStringLiteral("both"));
+    QCOMPARE(form->bottoneAvanti()->isHidden(), !wait);
+    QVERIFY(!form->bottoneAvanti()->isEnabled());
+    AnswerBox *text1 = box(form, "Text1");
+    AnswerBox *text2 = box(form, "Text2");
+    QVERIFY(text1->isEnabled());
+    QVERIFY(!text2->isEnabled());
+    QCOMPARE(form->focusWidget(), text1);
+    QVERIFY(form->termsPanel()->isHidden());
+    QVERIFY(allTicked(form->termsPanel(), 9));
+}
+
+void TestForm3::twoSteps_data()
+{
+    opening_data();
+}
+
+void TestForm3::twoSteps()
+{
+    QFETCH(bool, wait);
+    auto *form = open(6, 7, 5, wait);
+    AnswerBox *text1 = box(form, "Text1");
+    AnswerBox *text2 = box(form, "Text2");
+
+    // A right quotient shows the happy face and counts nothing.
+    answer(text1, QStringLiteral("7"));
+    QCOMPARE(face(form), QStringLiteral("si"));
+    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral("0"));
+    QVERIFY(m_env->sound.played().isEmpty());
+    QVERIFY(!text1->isEnabled());
+    QCOMPARE(text1->text(), QStringLiteral("7"));
+    QVERIFY(text2->isEnabled());
+    QCOMPARE(form->focusWidget(), text2);
+
+    // Wrong remainders count, each Enter once, and keep the text.
+    answer(text2, QStringLiteral("3"));
+    answer(text2, QString());
+    QCOMPARE(face(form), QStringLiteral("no"));
+    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral(" 2"));
+    QCOMPARE(text2->text(), QStringLiteral("3"));
+    QCOMPARE(form->focusWidget(), text2);
+    QCOMPARE(m_env->sound.relativePaths(), QStringList(2, WrongSound));
+    QVERIFY(!text1->isEnabled());
+
+    text2->clear();
+    m_env->random.pushDraw(1, 4); // the right sound
+    if (!wait)
+        scriptProblem(*m_env, 9, 9, 8);
+    answer(text2, QStringLiteral("5"));
+    QCOMPARE(face(form), QStringLiteral("si"));
+    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral(" 1"));
+    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral(" 2"));
+    QCOMPARE(m_env->sound.played().size(), 3);
+    QCOMPARE(m_env->sound.relativePaths().last(), QStringLiteral(R"(\suoni\si2.wav)"));
+
+    if (wait) {
+        QVERIFY(!text1->isEnabled());
+        QVERIFY(!text2->isEnabled());
+        QVERIFY(form->bottoneAvanti()->isEnabled());
+        // Nothing more counts for this problem.
+        answer(text2, QString());
+        answer(text1, QString());
+        QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral(" 1"));
+        QCOMPARE(m_env->sound.played().size(), 3);
+        scriptProblem(*m_env, 9, 9, 8);
+        clickAvanti(form);
+        QVERIFY(!form->bottoneAvanti()->isEnabled());
+    }
+    QCOMPARE(labelText(form, "EtNumero"), QStringLiteral(" 89 :  9 =    "));
+    QVERIFY(text1->isEnabled());
+    QVERIFY(text1->text().isEmpty());
+    QVERIFY(!text2->isEnabled());
+    QVERIFY(text2->text().isEmpty());
+    QCOMPARE(form->focusWidget(), text1);
+}
+
+void TestForm3::wrongQuotient_data()
+{
+    opening_data();
+}
+
+void TestForm3::wrongQuotient()
+{
+    QFETCH(bool, wait);
+    auto *form = open(6, 7, 5, wait);
+    AnswerBox *text1 = box(form, "Text1");
+    answer(text1, QStringLiteral("8"));
+    QCOMPARE(face(form), QStringLiteral("no"));
+    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral(" 1"));
+    QCOMPARE(text1->text(), QStringLiteral("8"));
+    QCOMPARE(form->focusWidget(), text1);
+    QVERIFY(!box(form, "Text2")->isEnabled());
+    QCOMPARE(m_env->sound.relativePaths(SoundPlayer::Mode::Asynchronous), QStringList {WrongSound});
+    QVERIFY(!form->bottoneAvanti()->isEnabled());
+}
+
+void TestForm3::enterOnEmptyBoxesDoesNothing()
+{
+    auto *form = open(4, 2, 1);
+    answer(box(form, "Text1"), QString());
+    QCOMPARE(face(form), QStringLiteral("both"));
+    answer(box(form, "Text1"), QStringLiteral("2"));
+    answer(box(form, "Text2"), QString());
+    QCOMPARE(face(form), QStringLiteral("si"));
+    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral("0"));
+    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral("0"));
+    QVERIFY(m_env->sound.played().isEmpty());
+}
+
+void TestForm3::zeroAnswers_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("0") << "0";
+    QTest::newRow("00") << "00";
+    QTest::newRow("0.0") << "0.0";
+    QTest::newRow("letters only") << "abc";
+    QTest::newRow("a lone blank") << " ";
+}
+
+void TestForm3::zeroAnswers()
+{
+    QFETCH(QString, typed);
+    auto *form = open(4, 0, 0);
+    QCOMPARE(labelText(form, "EtNumero"), QStringLiteral(" 0 :  4 =    "));
+    answer(box(form, "Text1"), typed);
+    QVERIFY(box(form, "Text2")->isEnabled());
+    answer(box(form, "Text2"), typed);
+    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral(" 1"));
+    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral("0"));
+}
+
+void TestForm3::problemTexts_data()
+{
+    QTest::addColumn<int>("divisor");
+    QTest::addColumn<int>("quotient");
+    QTest::addColumn<int>("remainder");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("divisor 1") << 1 << 7 << 0 << " 7 :  1 =    ";
+    QTest::newRow("quotient 0") << 7 << 0 << 3 << " 3 :  7 =    ";
+    QTest::newRow("largest") << 9 << 9 << 8 << " 89 :  9 =    ";
+}
+
+void TestForm3::problemTexts()
+{
+    QFETCH(int, divisor);
+    QFETCH(int, quotient);
+    QFETCH(int, remainder);
+    QFETCH(QString, text);
+    auto *form = open(divisor, quotient, remainder);
+    QCOMPARE(labelText(form, "EtNumero"), text);
+    answer(box(form, "Text1"), QString::number(quotient));
+    answer(box(form, "Text2"), QString::number(remainder));
+    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral(" 1"));
+}
+
+void TestForm3::confirmInTheRemainderStep()
+{
+    auto *form = open(6, 7, 5);
+    answer(box(form, "Text1"), QStringLiteral("7"));
+    answer(box(form, "Text2"), QStringLiteral("4"));
+    trigger(form, "mnuTermini");
+    scriptProblem(*m_env, 2, 3, 1);
+    confirm(form->termsPanel());
+    // A new problem, back in the quotient step; nothing counted for the old.
+    QCOMPARE(labelText(form, "EtNumero"), QStringLiteral(" 7 :  2 =    "));
+    QVERIFY(box(form, "Text1")->isEnabled());
+    QVERIFY(box(form, "Text1")->text().isEmpty());
+    QVERIFY(!box(form, "Text2")->isEnabled());
+    QVERIFY(box(form, "Text2")->text().isEmpty());
+    QCOMPARE(form->focusWidget(), box(form, "Text1"));
+    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral("0"));
+    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral(" 1"));
+}
+
+void TestForm3::ownCountsOnly()
+{
+    shared().numeroEsatti.increment();
+    shared().numeroErrati.increment();
+    shared().numeroErrati.increment();
+    shared().dividendo = -1;
+    shared().quoziente = -1;
+    auto *form = open(6, 7, 5);
+    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral("0"));
+    answer(box(form, "Text1"), QStringLiteral("1"));
+    box(form, "Text1")->clear();
+    answer(box(form, "Text1"), QStringLiteral("7"));
+    answer(box(form, "Text2"), QStringLiteral("5"));
+    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral(" 1"));
+    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral(" 1"));
+    QCOMPARE(form->rightCount().value(), 1);
+    QCOMPARE(shared().numeroEsatti.value(), 1);
+    QCOMPARE(shared().numeroErrati.value(), 2);
+    QCOMPARE(shared().dividendo, -1);
+    QCOMPARE(shared().quoziente, -1);
+
+    trigger(form, "MenuAzzera");
+    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral("0"));
+    QCOMPARE(form->wrongCount().value(), 0);
+    QCOMPARE(shared().numeroErrati.value(), 2);
+}
+
+void TestForm3::esciAndComingBack()
+{
+    auto *form = open(6, 7, 5);
+    answer(box(form, "Text1"), QStringLiteral("1"));
+    trigger(form, "mnuTermini");
+    tickOnly(form->termsPanel(), {3}, 9);
+    m_env->boxes.answer(true);
+    trigger(form, "mnuEsci");
+    TestEnvironment::settle();
+    QCOMPARE(TestEnvironment::current()->objectName(), QStringLiteral("FormMenu"));
+
+    auto *again = open(2, 1, 1);
+    QCOMPARE(m_env->random.seeds(), 2); // a fresh seed at every visit
+    QCOMPARE(labelText(again, "EtichettaErrati"), QStringLiteral("0"));
+    QVERIFY(allTicked(again->termsPanel(), 9));
+    QCOMPARE(labelText(again, "EtNumero"), QStringLiteral(" 3 :  2 =    "));
+}
+
+QTEST_MAIN(TestForm3)
+#include "tst_form3.moc"
