@@ -28,7 +28,7 @@ void BenchAnswerEntry::enter_data()
     QTest::addColumn<ScreenId>("id");
     QTest::addColumn<bool>("right");
     QTest::addColumn<bool>("wait");
-    for (const BenchEnvironment::Exercise &exercise : BenchEnvironment::exercises()) {
+    for (const MenuExercise &exercise : MenuExercise::all()) {
         if (!exercise.numeric)
             continue;
         const QByteArray name(exercise.name);

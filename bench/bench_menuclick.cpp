@@ -22,7 +22,7 @@ private slots:
 void BenchMenuClick::openExercise_data()
 {
     QTest::addColumn<QString>("button");
-    for (const BenchEnvironment::Exercise &exercise : BenchEnvironment::exercises())
+    for (const MenuExercise &exercise : MenuExercise::all())
         QTest::newRow(exercise.name) << QString::fromLatin1(exercise.menuButton);
 }
 

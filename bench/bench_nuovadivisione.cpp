@@ -22,7 +22,7 @@ private slots:
 void BenchNuovaDivisione::newProblem_data()
 {
     QTest::addColumn<ScreenId>("id");
-    for (const BenchEnvironment::Exercise &exercise : BenchEnvironment::exercises()) {
+    for (const MenuExercise &exercise : MenuExercise::all()) {
         if (exercise.numeric)
             QTest::newRow(exercise.name) << exercise.id;
     }

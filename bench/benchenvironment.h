@@ -1,5 +1,6 @@
 #pragma once
 
+#include "menuexercise.h"
 #include "testenvironment.h"
 
 // The program as it runs, for measuring: the real sound player (on a machine
@@ -17,16 +18,6 @@ public:
     // Opens a screen as the program would and waits until it is on view.
     Quozzoli::Screen *open(Quozzoli::ScreenId id);
     template<class S> S *open(Quozzoli::ScreenId id) { return static_cast<S *>(open(id)); }
-
-    // The exercise screens, their menu buttons and names.
-    struct Exercise
-    {
-        Quozzoli::ScreenId id;
-        const char *name;
-        const char *menuButton;
-        bool numeric;
-    };
-    static const QList<Exercise> &exercises();
 
 private:
     TestEnvironment m_doubles;

@@ -17,3 +17,11 @@ ProcessMemory ProcessMemory::now()
     }
     return memory;
 }
+
+bool ProcessMemory::resetPeak()
+{
+    std::ofstream clearRefs("/proc/self/clear_refs");
+    clearRefs << "5";
+    clearRefs.flush();
+    return bool(clearRefs);
+}

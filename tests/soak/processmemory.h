@@ -7,4 +7,7 @@ struct ProcessMemory
     long residentKib = 0; // VmRSS: resident now
 
     static ProcessMemory now();
+    // Starts the peak afresh from what is resident now; false where the
+    // kernel does not allow it.
+    static bool resetPeak();
 };

@@ -4,6 +4,8 @@
 
 #include <QElapsedTimer>
 
+#include <algorithm>
+
 using namespace Quozzoli;
 
 TimedSoundPlayer::TimedSoundPlayer()
@@ -17,6 +19,7 @@ void TimedSoundPlayer::play(const QString &path, Mode mode)
     m_player->play(path, mode);
     const qint64 elapsed = clock.elapsed();
     (mode == Mode::Synchronous ? m_synchronous : m_asynchronous) += 1;
+    m_longestMs = std::max(m_longestMs, elapsed);
     qint64 allowed = 0;
     if (mode == Mode::Synchronous) {
         const WavInfo info = readWavInfo(path.toStdString());

@@ -21,11 +21,13 @@ public:
     // The longest time a call took past what the file allows, in ms.
     qint64 worstOverrunMs() const { return m_worstOverrunMs; }
     QString worstPath() const { return m_worstPath; }
+    qint64 longestMs() const { return m_longestMs; } // the longest any call took
 
 private:
     std::unique_ptr<Quozzoli::QtSoundPlayer> m_player;
     int m_synchronous = 0;
     int m_asynchronous = 0;
     qint64 m_worstOverrunMs = 0;
+    qint64 m_longestMs = 0;
     QString m_worstPath;
 };

@@ -1,0 +1,210 @@
+#include "graphicplayer.h"
+
+#include "answerbox.h"
+#include "answerpanel.h"
+#include "candyboard.h"
+#include "manualclock.h"
+#include "numberreader.h"
+#include "numericplayer.h"
+#include "picturebutton.h"
+#include "svgpicture.h"
+#include "tally.h"
+
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+using namespace Quozzoli;
+
+namespace {
+
+QWidget *candy(CandyBoard *board, int i)
+{
+    return board->findChild<QWidget *>(QStringLiteral("PicCaramelle_%1").arg(i));
+}
+
+QWidget *disc(CandyBoard *board, int i)
+{
+    return board->findChild<QWidget *>(QStringLiteral("Shape1_%1").arg(i));
+}
+
+int candiesOnTable(CandyBoard *board)
+{
+    int shown = 0;
+    for (int i = 0; i < CandyBoard::Candies; ++i)
+        shown += candy(board, i)->isHidden() ? 0 : 1;
+    return shown;
+}
+
+QString counterText(int count)
+{
+    return count == 0 ? QStringLiteral("0") : written(count);
+}
+
+} // namespace
+
+void GraphicPlayer::checkCounters(CandyBoard *board)
+{
+    QCOMPARE(board->rightCount().value(), m_tally.screenRight);
+    QCOMPARE(board->wrongCount().value(), m_tally.screenWrong);
+    QCOMPARE(board->etichettaErrati()->text(), counterText(m_tally.screenWrong));
+    QCOMPARE(board->etichettaEsatti()->text(), counterText(m_tally.screenRightShown));
+}
+
+void GraphicPlayer::introduce(CandyBoard *board)
+{
+    QCOMPARE(board->passo(), 0);
+    for (int step = 1; step <= 3; ++step) {
+        m_clock.advance(2000);
+        board->timer1Timer();
+        QCOMPARE(board->passo(), step);
+    }
+    QVERIFY(!board->timer1()->isActive());
+    QCOMPARE(candiesOnTable(board), board->problem().dividendo);
+}
+
+bool GraphicPlayer::drop(CandyBoard *board, int child)
+{
+    int first = 0;
+    while (first < CandyBoard::Candies && candy(board, first)->isHidden())
+        ++first;
+    if (first == CandyBoard::Candies) {
+        [] {
+            QVERIFY2(false, "no candy left on the table");
+        }();
+        return false;
+    }
+    const int before = board->sharing().count(child);
+    board->imBambinoDragDrop(child, first);
+    ++m_tally.drops;
+    if (candy(board, first)->isHidden()) {
+        // Taken: the child's next slot shows a disc.
+        const int held = board->sharing().count(child);
+        [&] {
+            QCOMPARE(held, before + 1);
+            QVERIFY(disc(board, CandySharing::discIndex(child, held - 1))->isVisibleTo(board));
+        }();
+        return true;
+    }
+    if (board->sharing().count(child) > before) {
+        // Refused (partition): counted as a mistake, the candy stays.
+        ++m_tally.refusedDrops;
+        ++m_tally.screenWrong;
+    }
+    checkCounters(board);
+    return false;
+}
+
+void GraphicPlayer::share(CandyBoard *board, int problem)
+{
+    const CandyProblem p = board->problem();
+    const bool partition = board->layout().sharing == SharingMode::Partition;
+    const int children = partition ? p.divisore : p.quoziente;
+    const int each = partition ? p.quoziente : p.divisore;
+    if (children < CandySharing::Children) // a child not in play takes nothing
+        QVERIFY(!drop(board, CandySharing::Children - 1));
+    for (int n = 0; n < children && !QTest::currentTestFailed(); ++n) {
+        for (int k = 0; k < each && !QTest::currentTestFailed(); ++k)
+            QVERIFY(drop(board, n));
+        if (partition && n == 0 && children > 1 && problem % 2 == 0) {
+            const int wrong = m_tally.screenWrong;
+            QVERIFY(!drop(board, 0)); // one too many
+            QCOMPARE(m_tally.screenWrong, wrong + 1);
+            QVERIFY(board->comandoIconaNo()->isVisibleTo(board));
+        }
+    }
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(board->sharing().complete());
+    QVERIFY(board->frame2()->isVisibleTo(board));
+    QCOMPARE(candiesOnTable(board), p.resto);
+}
+
+bool GraphicPlayer::enter(CandyBoard *board, AnswerBox *box, const QString &text, long expected,
+                          bool last)
+{
+    [&] {
+        QVERIFY(box->isEnabled());
+        box->clear();
+        NumericPlayer::type(box, text);
+        QCOMPARE(box->text(), text);
+    }();
+    // An empty box reads as 0 here.
+    const bool right = typedNumberEquals(text.toStdString(), expected);
+    QTest::keyClick(box, Qt::Key_Return);
+    if (right) {
+        ++m_tally.rightEntries;
+        if (last) {
+            ++m_tally.problemsSolved;
+            ++m_tally.screenRight;
+        }
+    } else {
+        ++m_tally.wrongEntries;
+        ++m_tally.screenWrong;
+        [&] {
+            QVERIFY(board->comandoIconaNo()->isVisibleTo(board));
+            QCOMPARE(box->text(), text);
+        }();
+    }
+    checkCounters(board);
+    return right;
+}
+
+void GraphicPlayer::answer(CandyBoard *board, int problem)
+{
+    AnswerPanel *panel = board->frame2();
+    const CandyProblem p = board->problem();
+    struct Step
+    {
+        AnswerBox *box;
+        int expected;
+    };
+    QList<Step> steps {{panel->text1(), p.quoziente}};
+    if (panel->text2())
+        steps.append({panel->text2(), p.resto});
+    const int stumble = problem % int(steps.size());
+    for (int i = 0; i < steps.size() && !QTest::currentTestFailed(); ++i) {
+        const Step &step = steps.at(i);
+        const bool last = i + 1 == steps.size();
+        if (i == stumble) {
+            switch (problem % 4) {
+            case 1:
+                QVERIFY(!enter(board, step.box, QString::number(step.expected + 1), step.expected,
+                               last));
+                break;
+            case 2:
+                ++m_tally.garbageEntries;
+                if (enter(board, step.box, NumericPlayer::garbage(problem / 4), step.expected,
+                          last))
+                    continue;
+                break;
+            case 3:
+                if (enter(board, step.box, QString(), step.expected, last))
+                    continue; // a remainder of 0
+                break;
+            default:
+                break;
+            }
+        }
+        QVERIFY(enter(board, step.box, NumericPlayer::rightText(step.expected, problem + i),
+                      step.expected, last));
+    }
+}
+
+void GraphicPlayer::solve(CandyBoard *board, int problem)
+{
+    introduce(board);
+    if (!QTest::currentTestFailed())
+        share(board, problem);
+    if (!QTest::currentTestFailed())
+        answer(board, problem);
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(board->comandoIconaSi()->isVisibleTo(board));
+    QVERIFY(board->bottoneAvanti()->isEnabled());
+    QTest::mouseClick(board->bottoneAvanti(), Qt::LeftButton);
+    m_tally.screenRightShown = m_tally.screenRight;
+    checkCounters(board);
+    QVERIFY(!board->frame2()->isVisibleTo(board));
+    QCOMPARE(board->passo(), 0);
+}

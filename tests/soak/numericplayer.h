@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+struct Tally;
+
+namespace Quozzoli {
+class AnswerBox;
+class ExerciseScreen;
+} // namespace Quozzoli
+
+// Answers the problems of a numeric screen as a child would: right in the
+// many ways a number may be typed, wrong, with texts that are no number, and
+// with Enter in an empty box. Checks the counters after every entry.
+class NumericPlayer
+{
+public:
+    explicit NumericPlayer(Tally &tally)
+        : m_tally(tally)
+    { }
+
+    // Solves the problem on view; `problem` picks the way it is answered.
+    void solve(Quozzoli::ExerciseScreen *screen, int problem);
+
+    // Texts that are no plain number, and ways of typing a right one.
+    static QString garbage(int index);
+    static QString rightText(long value, int variant);
+    // Key by key, accented letters and other scripts included.
+    static void type(Quozzoli::AnswerBox *box, const QString &text);
+
+private:
+    // Types the text and presses Enter; true when the entry was right.
+    // `last`: a right entry there solves the problem.
+    bool enter(Quozzoli::ExerciseScreen *screen, Quozzoli::AnswerBox *box, const QString &text,
+               long expected, bool last);
+    void checkCounters(Quozzoli::ExerciseScreen *screen);
+
+    Tally &m_tally;
+};
