@@ -10,8 +10,10 @@
 
 using namespace Quozzoli;
 
-BenchEnvironment::BenchEnvironment()
+BenchEnvironment::BenchEnvironment(Sound sound)
 {
+    if (sound == Sound::Silent)
+        return;
     Services::setProgramDir(QStringLiteral(QUOZZOLI_PROGRAM_DIR));
     Services::setSound(nullptr); // the program's own player is made on first use
     QStringList effects;

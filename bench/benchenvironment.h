@@ -10,7 +10,12 @@
 class BenchEnvironment
 {
 public:
-    BenchEnvironment();
+    enum class Sound {
+        Real, // the program's own player and sound files
+        Silent, // the test double: measures the program, not how long a prompt speaks
+    };
+
+    explicit BenchEnvironment(Sound sound = Sound::Real);
     ~BenchEnvironment();
 
     TestEnvironment &doubles() { return m_doubles; }
