@@ -64,6 +64,8 @@ ExerciseScreen::ExerciseScreen(ScreenId id, QWidget *parent)
     m_faceWrong->setAccessibleName(QStringLiteral("risposta sbagliata"));
     canvas()->place(m_faceRight, QRect(frame.faces, FaceTwips));
     canvas()->place(m_faceWrong, QRect(frame.faces, FaceTwips));
+    // Until the first verdict both faces stand in one place: the smile in front.
+    m_faceRight->raise();
 
     m_avanti->setObjectName(QStringLiteral("BottoneAvanti"));
     canvas()->place(m_avanti, QRect(frame.avanti, AvantiTwips), {14.25});

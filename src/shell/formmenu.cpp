@@ -73,11 +73,11 @@ FormMenu::FormMenu(QWidget *parent)
     connect(esci, &QPushButton::clicked, this, [this] { Dialogs::chiediUscita(this); });
     QWidget *previous = esci;
 
-    for (const ExerciseButton &spec : Buttons) {
-        auto *button = new WrapButton(QString::fromUtf8(spec.caption), canvas());
-        button->setObjectName(QStringLiteral("Command%1").arg(spec.number));
-        canvas()->place(button, QRect(spec.twips, QSize(3000, 600)), {9.75});
-        const ScreenId target = spec.opens;
+    for (const ExerciseButton &entry : Buttons) {
+        auto *button = new WrapButton(QString::fromUtf8(entry.caption), canvas());
+        button->setObjectName(QStringLiteral("Command%1").arg(entry.number));
+        canvas()->place(button, QRect(entry.twips, QSize(3000, 600)), {9.75});
+        const ScreenId target = entry.opens;
         connect(button, &QPushButton::clicked, this, [this, target] { openExercise(target); });
         setTabOrder(previous, button);
         previous = button;
