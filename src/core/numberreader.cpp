@@ -1,14 +1,23 @@
 #include "numberreader.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <locale.h>
+#include <stdlib.h>
 #include <string>
 
 namespace Quozzoli {
 
 namespace {
+
+// The decimal point is always the point, whatever the desktop's language:
+// numbers are converted in the C locale, never in the user's.
+locale_t cLocale()
+{
+    static const locale_t locale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    return locale;
+}
 
 bool isSkipped(char c)
 {
@@ -134,8 +143,7 @@ TypedNumber readDecimal(Cursor &cursor)
             number += exponent;
         }
     }
-    errno = 0;
-    const double value = std::strtod(number.c_str(), nullptr);
+    const double value = strtod_l(number.c_str(), nullptr, cLocale());
     if (!std::isfinite(value))
         return {0.0, true};
     return {value, false};

@@ -1,6 +1,11 @@
 #include "numberreader.h"
 
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <clocale>
+#include <cstdlib>
 
 #include <random>
 #include <string>
@@ -19,6 +24,7 @@ private slots:
     void hugeInputsNeverMatch_data();
     void hugeInputsNeverMatch();
     void randomTextsNeverCrash();
+    void desktopLanguageChangesNothing();
 };
 
 void TestNumberReader::reads_data()
@@ -152,6 +158,33 @@ void TestNumberReader::randomTextsNeverCrash()
         if (!number.overflow)
             QCOMPARE(again.value, number.value);
     }
+}
+
+void TestNumberReader::desktopLanguageChangesNothing()
+{
+    // An Italian desktop writes decimals with a comma; the answer boxes still
+    // read the point, and only the point.
+    QTemporaryDir locales;
+    QProcess localedef;
+    localedef.start(QStringLiteral("localedef"),
+                    {QStringLiteral("-i"), QStringLiteral("it_IT"), QStringLiteral("-f"),
+                     QStringLiteral("UTF-8"), locales.filePath(QStringLiteral("it_IT.UTF-8"))});
+    if (!localedef.waitForFinished(60000) || localedef.exitCode() != 0)
+        QSKIP("localedef cannot make an Italian locale here (the locales package is missing)");
+    qputenv("LOCPATH", locales.path().toLocal8Bit());
+    const std::string previous = setlocale(LC_ALL, nullptr);
+    QVERIFY(setlocale(LC_ALL, "it_IT.UTF-8"));
+    const double commaReading = std::strtod("7,5", nullptr);
+    const TypedNumber point = readTypedNumber("7.5");
+    const TypedNumber comma = readTypedNumber("7,5");
+    const TypedNumber exponent = readTypedNumber("2.5e1");
+    setlocale(LC_ALL, previous.c_str());
+    qunsetenv("LOCPATH");
+
+    QCOMPARE(commaReading, 7.5); // the locale really is in force
+    QCOMPARE(point.value, 7.5);
+    QCOMPARE(comma.value, 7.0);
+    QCOMPARE(exponent.value, 25.0);
 }
 
 QTEST_APPLESS_MAIN(TestNumberReader)
