@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPointer>
+#include <QShortcut>
 #include <QTimer>
 
 namespace Quozzoli {
@@ -67,6 +68,7 @@ CandyBoard::CandyBoard(ScreenId id, QWidget *parent)
     buildChildren();
     buildCaptions();
     buildPanel();
+    buildKeys();
 }
 
 void CandyBoard::buildTable()
@@ -143,6 +145,18 @@ void CandyBoard::buildPanel()
     m_panel->raise();
     comandoIconaNo()->raise();
     comandoIconaSi()->raise();
+}
+
+void CandyBoard::buildKeys()
+{
+    // The digits 1 to 5 share without a mouse; those of the keypad match
+    // them too. A held key gives one candy, not one per repeat. An answer
+    // box takes the digits typed into it before these see them.
+    for (int n = 0; n < CandySharing::Children; ++n) {
+        auto *shortcut = new QShortcut(QKeySequence(Qt::Key(Qt::Key_1 + n)), this);
+        shortcut->setAutoRepeat(false);
+        connect(shortcut, &QShortcut::activated, this, [this, n] { keyGive(n); });
+    }
 }
 
 void CandyBoard::formActivate()
@@ -287,6 +301,22 @@ void CandyBoard::imBambinoDragDrop(int child, int candy)
             takeCandy(child, candy);
             m_panel->open(m_problem.dividendo, m_problem.divisore);
             break;
+        }
+    });
+}
+
+void CandyBoard::keyGive(int child)
+{
+    if (!m_panel->isHidden())
+        return;
+    // The candy is picked when the key is handled: keys held back by a prompt
+    // each take a candy still on the table then.
+    whenQuiet([this, child] {
+        for (int i = Candies - 1; i >= 0; --i) {
+            if (!m_candies[i]->isHidden()) {
+                imBambinoDragDrop(child, i);
+                return;
+            }
         }
     });
 }
