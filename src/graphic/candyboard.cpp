@@ -95,6 +95,7 @@ void CandyBoard::buildChildren()
         // The tray is see-through: it shows the screen's colour.
         auto *tray = new QFrame(canvas());
         tray->setObjectName(QStringLiteral("Frame1_%1").arg(n));
+        tray->setAccessibleName(QStringLiteral("vassoio del bambino %1").arg(n + 1));
         tray->setFrameStyle(QFrame::Box | QFrame::Sunken);
         canvas()->place(tray, QRect(QPoint(TrayLefts[n], TrayTop), TrayTwips));
         tray->hide();
@@ -107,6 +108,7 @@ void CandyBoard::buildChildren()
             disc->hide();
             m_discs.append(disc);
         }
+        describeTray(n);
     }
 }
 
@@ -237,6 +239,7 @@ void CandyBoard::secondoPasso()
         for (int k = 0; k < CandySharing::Slots * children; ++k)
             m_discs[k]->hide();
         for (int n = 0; n < children; ++n) {
+            describeTray(n);
             m_children[n]->show();
             m_trays[n]->show();
         }
@@ -252,6 +255,8 @@ void CandyBoard::secondoPasso()
     } else {
         for (int k = 0; k < CandySharing::Slots * m_problem.quoziente; ++k)
             m_discs[k]->hide();
+        for (int n = 0; n < m_problem.quoziente; ++n)
+            describeTray(n);
         m_children[0]->show();
         m_children[0]->setEnabled(true);
         m_trays[0]->show();
@@ -326,6 +331,19 @@ void CandyBoard::takeCandy(int child, int candy)
     m_candies[candy]->hide();
     const int k = std::min(m_sharing.count(child), int(CandySharing::Slots)) - 1;
     m_discs[CandySharing::discIndex(child, k)]->show();
+    describeTray(child);
+}
+
+// What a screen reader says of a tray: the candies it holds.
+void CandyBoard::describeTray(int child)
+{
+    int held = 0;
+    for (int k = 0; k < CandySharing::Slots; ++k)
+        held += m_discs[CandySharing::discIndex(child, k)]->isHidden() ? 0 : 1;
+    const QString description = held == 0 ? QStringLiteral("nessuna caramella")
+        : held == 1                       ? QStringLiteral("1 caramella")
+                                          : QStringLiteral("%1 caramelle").arg(held);
+    m_trays[child]->setAccessibleDescription(description); // a screen reader is told of it
 }
 
 void CandyBoard::refuseCandy()

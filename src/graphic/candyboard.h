@@ -81,6 +81,7 @@ private:
     void takeCandy(int child, int candy);
     void refuseCandy();
     void serveNext(int child);
+    void describeTray(int child);
     void text1KeyUp();
     void text2KeyUp();
     void solved(AnswerBox *box);
