@@ -43,12 +43,14 @@ AnswerPanel::AnswerPanel(const BoardLayout &layout, DesignCanvas *canvas)
     const DesignFont font {layout.panelPoints};
     canvas->place(m_label7, layout.label7, font);
     m_text1->setText(DesignBoxText);
+    m_text1->setAccessibleName(QStringLiteral("quoziente"));
     canvas->place(m_text1, layout.text1, font);
     if (layout.remainder) {
         m_label6 = panelLabel(QStringLiteral("Label6"), QStringLiteral("resto di"), this);
         canvas->place(m_label6, layout.label6, font);
         m_text2 = new AnswerBox(QStringLiteral("Text2"), this);
         m_text2->setText(DesignBoxText);
+        m_text2->setAccessibleName(QStringLiteral("resto"));
         canvas->place(m_text2, layout.text2, font);
     }
     hide();

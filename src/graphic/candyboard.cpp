@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPointer>
+#include <QShortcut>
 #include <QTimer>
 
 namespace Quozzoli {
@@ -67,6 +68,7 @@ CandyBoard::CandyBoard(ScreenId id, QWidget *parent)
     buildChildren();
     buildCaptions();
     buildPanel();
+    buildKeys();
 }
 
 void CandyBoard::buildTable()
@@ -93,6 +95,7 @@ void CandyBoard::buildChildren()
         // The tray is see-through: it shows the screen's colour.
         auto *tray = new QFrame(canvas());
         tray->setObjectName(QStringLiteral("Frame1_%1").arg(n));
+        tray->setAccessibleName(QStringLiteral("vassoio del bambino %1").arg(n + 1));
         tray->setFrameStyle(QFrame::Box | QFrame::Sunken);
         canvas()->place(tray, QRect(QPoint(TrayLefts[n], TrayTop), TrayTwips));
         tray->hide();
@@ -105,6 +108,7 @@ void CandyBoard::buildChildren()
             disc->hide();
             m_discs.append(disc);
         }
+        describeTray(n);
     }
 }
 
@@ -143,6 +147,18 @@ void CandyBoard::buildPanel()
     m_panel->raise();
     comandoIconaNo()->raise();
     comandoIconaSi()->raise();
+}
+
+void CandyBoard::buildKeys()
+{
+    // The digits 1 to 5 share without a mouse; those of the keypad match
+    // them too. A held key gives one candy, not one per repeat. An answer
+    // box takes the digits typed into it before these see them.
+    for (int n = 0; n < CandySharing::Children; ++n) {
+        auto *shortcut = new QShortcut(QKeySequence(Qt::Key(Qt::Key_1 + n)), this);
+        shortcut->setAutoRepeat(false);
+        connect(shortcut, &QShortcut::activated, this, [this, n] { keyGive(n); });
+    }
 }
 
 void CandyBoard::formActivate()
@@ -223,6 +239,7 @@ void CandyBoard::secondoPasso()
         for (int k = 0; k < CandySharing::Slots * children; ++k)
             m_discs[k]->hide();
         for (int n = 0; n < children; ++n) {
+            describeTray(n);
             m_children[n]->show();
             m_trays[n]->show();
         }
@@ -238,6 +255,8 @@ void CandyBoard::secondoPasso()
     } else {
         for (int k = 0; k < CandySharing::Slots * m_problem.quoziente; ++k)
             m_discs[k]->hide();
+        for (int n = 0; n < m_problem.quoziente; ++n)
+            describeTray(n);
         m_children[0]->show();
         m_children[0]->setEnabled(true);
         m_trays[0]->show();
@@ -291,11 +310,40 @@ void CandyBoard::imBambinoDragDrop(int child, int candy)
     });
 }
 
+void CandyBoard::keyGive(int child)
+{
+    if (!m_panel->isHidden())
+        return;
+    // The candy is picked when the key is handled: keys held back by a prompt
+    // each take a candy still on the table then.
+    whenQuiet([this, child] {
+        for (int i = Candies - 1; i >= 0; --i) {
+            if (!m_candies[i]->isHidden()) {
+                imBambinoDragDrop(child, i);
+                return;
+            }
+        }
+    });
+}
+
 void CandyBoard::takeCandy(int child, int candy)
 {
     m_candies[candy]->hide();
     const int k = std::min(m_sharing.count(child), int(CandySharing::Slots)) - 1;
     m_discs[CandySharing::discIndex(child, k)]->show();
+    describeTray(child);
+}
+
+// What a screen reader says of a tray: the candies it holds.
+void CandyBoard::describeTray(int child)
+{
+    int held = 0;
+    for (int k = 0; k < CandySharing::Slots; ++k)
+        held += m_discs[CandySharing::discIndex(child, k)]->isHidden() ? 0 : 1;
+    const QString description = held == 0 ? QStringLiteral("nessuna caramella")
+        : held == 1                       ? QStringLiteral("1 caramella")
+                                          : QStringLiteral("%1 caramelle").arg(held);
+    m_trays[child]->setAccessibleDescription(description); // a screen reader is told of it
 }
 
 void CandyBoard::refuseCandy()

@@ -50,6 +50,9 @@ public:
 
     // A candy of this board dropped on a child picture.
     void imBambinoDragDrop(int child, int candy);
+    // The digit key of a child pressed: the last candy on the table goes to
+    // that child as if dropped on it. Ignored while the answer panel is open.
+    void keyGive(int child);
 
     const BoardLayout &layout() const { return m_layout; }
     const CandyProblem &problem() const { return m_problem; }
@@ -72,11 +75,13 @@ private:
     void buildChildren();
     void buildCaptions();
     void buildPanel();
+    void buildKeys();
 
     void restartWait();
     void takeCandy(int child, int candy);
     void refuseCandy();
     void serveNext(int child);
+    void describeTray(int child);
     void text1KeyUp();
     void text2KeyUp();
     void solved(AnswerBox *box);

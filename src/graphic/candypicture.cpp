@@ -22,6 +22,7 @@ CandyPicture::CandyPicture(int index, quint64 board, QWidget *parent)
     , m_board(board)
 {
     setObjectName(QStringLiteral("PicCaramelle_%1").arg(index));
+    setAccessibleName(QStringLiteral("caramella"));
     setAttribute(Qt::WA_TranslucentBackground);
 }
 

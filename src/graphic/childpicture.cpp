@@ -17,6 +17,7 @@ ChildPicture::ChildPicture(int index, quint64 board, QWidget *parent)
     , m_board(board)
 {
     setObjectName(QStringLiteral("ImBambino_%1").arg(index));
+    setAccessibleName(QStringLiteral("bambino %1").arg(index + 1));
     setFit(Fit::Stretch);
     setAcceptDrops(true);
 }

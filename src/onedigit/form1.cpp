@@ -19,6 +19,7 @@ Form1::Form1(QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     canvas()->place(m_etNumero, QRect(120, 960, 3555, 945), {36});
     canvas()->place(m_text1, QRect(3675, 960, 1065, 945), {36});
+    m_text1->setAccessibleName(QStringLiteral("quoziente"));
     connect(m_text1, &AnswerBox::enterReleased, this, &Form1::text1KeyUp);
 }
 

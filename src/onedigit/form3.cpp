@@ -26,6 +26,8 @@ Form3::Form3(QWidget *parent)
     canvas()->place(m_label3, QRect(4620, 945, 825, 825), {36});
     canvas()->place(m_text2, QRect(5460, 960, 855, 735), {18});
     m_text2->setEnabled(false);
+    m_text1->setAccessibleName(QStringLiteral("quoziente"));
+    m_text2->setAccessibleName(QStringLiteral("resto"));
     connect(m_text1, &AnswerBox::enterReleased, this, &Form3::text1KeyUp);
     connect(m_text2, &AnswerBox::enterReleased, this, &Form3::text2KeyUp);
 }

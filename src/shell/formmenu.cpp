@@ -34,21 +34,32 @@ struct ExerciseButton
     const char *caption;
     ScreenId opens;
     QPoint twips;
+    int column; // the heading above the button
 };
+
+// What a screen reader says of an exercise button: its caption, spelled
+// right, and the heading of its column, which tells apart the two buttons
+// with the same caption.
+QString spokenName(const ExerciseButton &entry)
+{
+    QString caption = QString::fromUtf8(entry.caption).trimmed();
+    caption.replace(QStringLiteral("Quioziente"), QStringLiteral("Quoziente"));
+    return caption + QStringLiteral(", ") + QString::fromUtf8(Headings[entry.column].text);
+}
 
 // In focus order: Command2 to Command12.
 const ExerciseButton Buttons[] = {
-    {2, "Quoziente di una cifra - senza resto", ScreenId::Form1, {3240, 720}},
-    {3, "Quioziente di una cifra - con il resto", ScreenId::Form3, {3240, 1440}},
-    {4, " Quoziente di due cifre - con il resto", ScreenId::Form4, {3240, 2880}},
-    {5, "Quoziente di due cifre - senza resto", ScreenId::Form2, {3240, 2160}},
-    {6, "Quoziente di due cifre - senza resto", ScreenId::Form5, {6360, 720}},
-    {7, "Partizione senza resto", ScreenId::Form6, {120, 720}},
-    {8, "Contenenza senza resto", ScreenId::Form7, {120, 1440}},
-    {9, "Partizione con il resto", ScreenId::Form8, {120, 2160}},
-    {10, "Contenenza con il resto", ScreenId::Form9, {120, 2880}},
-    {11, "tabelline", ScreenId::Form10, {120, 4200}},
-    {12, " Quoziente di due cifre - con il resto", ScreenId::Form11, {6360, 1440}},
+    {2, "Quoziente di una cifra - senza resto", ScreenId::Form1, {3240, 720}, 2},
+    {3, "Quioziente di una cifra - con il resto", ScreenId::Form3, {3240, 1440}, 2},
+    {4, " Quoziente di due cifre - con il resto", ScreenId::Form4, {3240, 2880}, 2},
+    {5, "Quoziente di due cifre - senza resto", ScreenId::Form2, {3240, 2160}, 2},
+    {6, "Quoziente di due cifre - senza resto", ScreenId::Form5, {6360, 720}, 3},
+    {7, "Partizione senza resto", ScreenId::Form6, {120, 720}, 1},
+    {8, "Contenenza senza resto", ScreenId::Form7, {120, 1440}, 1},
+    {9, "Partizione con il resto", ScreenId::Form8, {120, 2160}, 1},
+    {10, "Contenenza con il resto", ScreenId::Form9, {120, 2880}, 1},
+    {11, "tabelline", ScreenId::Form10, {120, 4200}, 0},
+    {12, " Quoziente di due cifre - con il resto", ScreenId::Form11, {6360, 1440}, 3},
 };
 
 const DesignFont FormFont {8.25, true, QStringLiteral("MS Sans Serif")};
@@ -77,6 +88,7 @@ FormMenu::FormMenu(QWidget *parent)
         auto *button = new WrapButton(QString::fromUtf8(entry.caption), canvas());
         button->setObjectName(QStringLiteral("Command%1").arg(entry.number));
         canvas()->place(button, QRect(entry.twips, QSize(3000, 600)), {9.75});
+        button->setAccessibleName(spokenName(entry));
         const ScreenId target = entry.opens;
         connect(button, &QPushButton::clicked, this, [this, target] { openExercise(target); });
         setTabOrder(previous, button);

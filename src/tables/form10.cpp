@@ -38,6 +38,8 @@ Form10::Form10(QWidget *parent)
     canvas()->place(m_text1, ProductBoxTwips, {BoxPoints});
     canvas()->place(m_text2, FactorBoxTwips, {BoxPoints});
     m_text2->hide();
+    m_text1->setAccessibleName(QStringLiteral("prodotto"));
+    m_text2->setAccessibleName(QStringLiteral("fattore mancante"));
     connect(m_text1, &AnswerBox::enterReleased, this,
             [this] { answered(m_text1, m_problem.product()); });
     connect(m_text2, &AnswerBox::enterReleased, this,

@@ -1,11 +1,21 @@
+#include "answerbox.h"
+#include "answerpanel.h"
+#include "boarddriver.h"
+#include "candydrag.h"
 #include "designcanvas.h"
+#include "exercisescreen.h"
+#include "picturebutton.h"
 #include "screen.h"
+#include "sharedvalues.h"
 #include "testenvironment.h"
 
 #include <QAbstractButton>
+#include <QMimeData>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <cmath>
+#include <memory>
 
 using namespace Quozzoli;
 
@@ -33,6 +43,81 @@ bool near(double a, double b, double tolerance)
     return std::abs(a - b) <= tolerance;
 }
 
+// The control a click at the centre of the widget's design rectangle, mapped
+// to the current scale, lands on.
+QWidget *underDesignCentre(DesignCanvas *canvas, QWidget *widget)
+{
+    const qreal scale = canvas->scale();
+    const QSize drawn(DesignCanvas::pixels(canvas->designTwips().width(), scale),
+                      DesignCanvas::pixels(canvas->designTwips().height(), scale));
+    const QPoint margin((canvas->width() - drawn.width()) / 2,
+                        (canvas->height() - drawn.height()) / 2);
+    const QPointF centre = QRectF(designPixelsOnCanvas(canvas, widget)).center();
+    return canvas->childAt(margin + (centre * scale / DesignCanvas::TwipsPerPixel).toPoint());
+}
+
+// Clicks where the design puts the widget, and checks that it is there.
+bool clickDesignCentre(DesignCanvas *canvas, QWidget *widget)
+{
+    QWidget *hit = underDesignCentre(canvas, widget);
+    if (hit != widget)
+        return false;
+    QTest::mouseClick(hit, Qt::LeftButton, {}, hit->rect().center());
+    return true;
+}
+
+// The numbers written in a problem label: " 84 : 7 = " gives 84 and 7.
+QList<int> numbersIn(const QString &text)
+{
+    QList<int> numbers;
+    static const QRegularExpression digits(QStringLiteral("\\d+"));
+    for (const QRegularExpressionMatch &m : digits.globalMatch(text))
+        numbers << m.captured().toInt();
+    return numbers;
+}
+
+// The boxes of a numeric screen in the order they are answered, with the
+// right text for each, read from the problem on view.
+QList<QPair<QString, int>> rightAnswers(Screen *screen)
+{
+    const QString name = screen->objectName();
+    const bool tables = name == QLatin1String("Form10");
+    const QList<int> n
+        = numbersIn(screen
+                        ->findChild<QLabel *>(tables ? QStringLiteral("EtichettaNumero")
+                                                     : QStringLiteral("EtNumero"))
+                        ->text());
+    if (n.size() != 2)
+        return {};
+    const int q = n[0] / n[1];
+    const int r = n[0] % n[1];
+    if (tables)
+        return {{QStringLiteral("Text2"), q}}; // the missing factor
+    if (name == QLatin1String("Form1"))
+        return {{QStringLiteral("Text1"), q}};
+    if (name == QLatin1String("Form3"))
+        return {{QStringLiteral("Text1"), q}, {QStringLiteral("Text2"), r}};
+    QList<QPair<QString, int>> boxes {{QStringLiteral("Edar"), q / 10},
+                                      {QStringLiteral("Eur"), q % 10}};
+    if (name == QLatin1String("Form4") || name == QLatin1String("Form11"))
+        boxes.append({QStringLiteral("Text2"), r});
+    return boxes;
+}
+
+const QList<QPair<const char *, Quozzoli::ScreenId>> &allScreens()
+{
+    static const QList<QPair<const char *, Quozzoli::ScreenId>> screens = {
+        {"FormAvvio", Quozzoli::ScreenId::FormAvvio}, {"FormMenu", Quozzoli::ScreenId::FormMenu},
+        {"Form1", Quozzoli::ScreenId::Form1},         {"Form2", Quozzoli::ScreenId::Form2},
+        {"Form3", Quozzoli::ScreenId::Form3},         {"Form4", Quozzoli::ScreenId::Form4},
+        {"Form5", Quozzoli::ScreenId::Form5},         {"Form6", Quozzoli::ScreenId::Form6},
+        {"Form7", Quozzoli::ScreenId::Form7},         {"Form8", Quozzoli::ScreenId::Form8},
+        {"Form9", Quozzoli::ScreenId::Form9},         {"Form10", Quozzoli::ScreenId::Form10},
+        {"Form11", Quozzoli::ScreenId::Form11},
+    };
+    return screens;
+}
+
 } // namespace
 
 // Whole screens scale with their window: every control's place, size and font
@@ -44,6 +129,8 @@ class TestScaling : public QObject
 private slots:
     void everyControlScales_data();
     void everyControlScales();
+    void scaledScreensWork_data();
+    void scaledScreensWork();
     void proportionsAreKept();
     void nextScreenOpensAtTheSameScale();
 };
@@ -52,16 +139,7 @@ void TestScaling::everyControlScales_data()
 {
     QTest::addColumn<ScreenId>("id");
     QTest::addColumn<double>("factor");
-    const QList<QPair<const char *, ScreenId>> screens = {
-        {"FormAvvio", ScreenId::FormAvvio}, {"FormMenu", ScreenId::FormMenu},
-        {"Form1", ScreenId::Form1},         {"Form2", ScreenId::Form2},
-        {"Form3", ScreenId::Form3},         {"Form4", ScreenId::Form4},
-        {"Form5", ScreenId::Form5},         {"Form6", ScreenId::Form6},
-        {"Form7", ScreenId::Form7},         {"Form8", ScreenId::Form8},
-        {"Form9", ScreenId::Form9},         {"Form10", ScreenId::Form10},
-        {"Form11", ScreenId::Form11},
-    };
-    for (const auto &[name, id] : screens) {
+    for (const auto &[name, id] : allScreens()) {
         for (double factor : {2.0, 0.75})
             QTest::addRow("%s x%g", name, factor) << id << factor;
     }
@@ -115,6 +193,103 @@ void TestScaling::everyControlScales()
                 QPoint(int(std::lround(twips.x() / 15.0)), int(std::lround(twips.y() / 15.0))));
         }
     }
+}
+
+void TestScaling::scaledScreensWork_data()
+{
+    everyControlScales_data();
+}
+
+// At twice and three quarters of the design size a child can still do what
+// each screen is for, clicking where the controls are drawn.
+void TestScaling::scaledScreensWork()
+{
+    QFETCH(ScreenId, id);
+    QFETCH(double, factor);
+    TestEnvironment env;
+    shared().attendiBottone = true;
+    const bool board = id >= ScreenId::Form6 && id <= ScreenId::Form9;
+    const bool partition = id == ScreenId::Form6 || id == ScreenId::Form8;
+    const int resto = id == ScreenId::Form8 || id == ScreenId::Form9 ? 1 : 0;
+    BoardDriver b {env};
+    Screen *screen = board ? b.open(id, partition ? 3 : 2, partition ? 2 : 3, resto) : env.open(id);
+    screen->resize(screen->windowSizeFor(factor));
+    screen->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(screen));
+    DesignCanvas *canvas = screen->canvas();
+    QVERIFY(near(canvas->scale(), factor, 0.01));
+
+    if (id == ScreenId::FormAvvio || id == ScreenId::FormMenu) {
+        const char *button = id == ScreenId::FormAvvio ? "Command1" : "Command7";
+        QVERIFY(clickDesignCentre(canvas, screen->findChild<QWidget *>(QLatin1String(button))));
+        TestEnvironment::settle();
+        Screen *next = TestEnvironment::current();
+        QCOMPARE(next->objectName(),
+                 id == ScreenId::FormAvvio ? QStringLiteral("FormMenu") : QStringLiteral("Form6"));
+        QVERIFY(near(next->canvas()->scale(), factor, 0.01));
+        return;
+    }
+
+    auto *exercise = static_cast<ExerciseScreen *>(screen);
+    if (board) {
+        b.introduce();
+        // Six candies: by keys and by drops on the children where they are drawn.
+        for (int i = 0; i < 6; ++i) {
+            const int child = partition ? i % 3 : i / 2;
+            if (i % 2 == 0) {
+                QTest::keyClick(screen, Qt::Key(Qt::Key_1 + child));
+                continue;
+            }
+            QWidget *target = underDesignCentre(canvas, b.child(child));
+            QCOMPARE(target, b.child(child));
+            int candy = 0;
+            while (b.candy(candy)->isHidden())
+                ++candy;
+            const std::unique_ptr<QMimeData> mime(CandyDrag::mimeData(b.board->boardId(), candy));
+            const QPoint at = target->rect().center();
+            QDragEnterEvent enter(at, Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(target, &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent drop(at, Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(target, &drop);
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(b.candiesOnTable(), resto);
+        AnswerPanel *panel = b.board->frame2();
+        QVERIFY(!panel->isHidden());
+        QVERIFY(clickDesignCentre(canvas, panel->text1()));
+        QTest::keyClicks(panel->text1(), QString::number(partition ? 2 : 3));
+        QTest::keyClick(panel->text1(), Qt::Key_Return);
+        if (AnswerBox *text2 = panel->text2()) {
+            QVERIFY(clickDesignCentre(canvas, text2));
+            QTest::keyClicks(text2, QString::number(resto));
+            QTest::keyClick(text2, Qt::Key_Return);
+        }
+        QCOMPARE(exercise->rightCount().value(), 1);
+        QVERIFY(clickDesignCentre(canvas, exercise->bottoneAvanti()));
+        QVERIFY(panel->isHidden());
+        QCOMPARE(b.board->passo(), 0);
+        QCOMPARE(exercise->etichettaEsatti()->text(), QStringLiteral(" 1"));
+        return;
+    }
+
+    const QList<QPair<QString, int>> answers = rightAnswers(screen);
+    QVERIFY(!answers.isEmpty());
+    for (const auto &[name, value] : answers) {
+        auto *box = screen->findChild<AnswerBox *>(name);
+        QVERIFY2(box->isEnabled(), qPrintable(name));
+        QVERIFY2(clickDesignCentre(canvas, box), qPrintable(name));
+        QTest::keyClicks(box, QString::number(value));
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+    QCOMPARE(exercise->wrongCount().value(), 0);
+    QCOMPARE(exercise->rightCount().value(), 1);
+    QCOMPARE(exercise->etichettaEsatti()->text(), QStringLiteral(" 1"));
+    QVERIFY(clickDesignCentre(canvas, exercise->bottoneAvanti()));
+    auto *first = screen->findChild<AnswerBox *>(answers.first().first);
+    QVERIFY(first->isEnabled());
+    QVERIFY(first->text().isEmpty());
+    QVERIFY(!exercise->bottoneAvanti()->isEnabled());
 }
 
 void TestScaling::proportionsAreKept()

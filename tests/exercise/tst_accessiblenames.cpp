@@ -1,0 +1,171 @@
+#include "answerbox.h"
+#include "boarddriver.h"
+#include "picturebutton.h"
+#include "screen.h"
+#include "testenvironment.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QTest>
+
+using namespace Quozzoli;
+
+Q_DECLARE_METATYPE(Quozzoli::ScreenId)
+
+namespace {
+
+QString accessibleText(QWidget *widget, QAccessible::Text what)
+{
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(what) : QStringLiteral("<no accessible interface>");
+}
+
+} // namespace
+
+// What a screen reader says of the controls of every screen.
+class TestAccessibleNames : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void names_data();
+    void names();
+    void everyBoxAndButtonHasAName_data();
+    void everyBoxAndButtonHasAName();
+    void traysTellTheirCandies();
+};
+
+void TestAccessibleNames::names_data()
+{
+    QTest::addColumn<ScreenId>("screen");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    const struct
+    {
+        ScreenId screen;
+        const char *control;
+        const char *name;
+    } rows[] = {
+        {ScreenId::Form1, "Text1", "quoziente"},
+        {ScreenId::Form1, "ComandoIconaSi", "risposta giusta"},
+        {ScreenId::Form1, "ComandoIconaNo", "risposta sbagliata"},
+        {ScreenId::Form1, "BottoneAvanti", "avanti"},
+        {ScreenId::Form3, "Text1", "quoziente"},
+        {ScreenId::Form3, "Text2", "resto"},
+        {ScreenId::Form10, "Text1", "prodotto"},
+        {ScreenId::Form10, "Text2", "fattore mancante"},
+        {ScreenId::Form2, "Edar", "decine"},
+        {ScreenId::Form2, "Eur", "unità"},
+        {ScreenId::Form11, "Text2", "resto"},
+        {ScreenId::Form6, "Text1", "quoziente"},
+        {ScreenId::Form6, "PicCaramelle_0", "caramella"},
+        {ScreenId::Form6, "PicCaramelle_29", "caramella"},
+        {ScreenId::Form6, "ImBambino_0", "bambino 1"},
+        {ScreenId::Form6, "ImBambino_4", "bambino 5"},
+        {ScreenId::Form6, "Frame1_0", "vassoio del bambino 1"},
+        {ScreenId::Form6, "BottoneAvanti", "avanti"},
+        {ScreenId::Form7, "ImBambino_2", "bambino 3"},
+        {ScreenId::Form8, "Text1", "quoziente"},
+        {ScreenId::Form8, "Text2", "resto"},
+        {ScreenId::Form9, "Frame1_4", "vassoio del bambino 5"},
+        {ScreenId::Form9, "Text2", "resto"},
+        {ScreenId::FormMenu, "Command5",
+         "Quoziente di due cifre - senza resto, dividendo di due cifre"},
+        {ScreenId::FormMenu, "Command6",
+         "Quoziente di due cifre - senza resto, dividendo di tre cifre"},
+        {ScreenId::FormMenu, "Command3",
+         "Quoziente di una cifra - con il resto, dividendo di due cifre"},
+        {ScreenId::FormMenu, "Command12",
+         "Quoziente di due cifre - con il resto, dividendo di tre cifre"},
+        {ScreenId::FormMenu, "Command7", "Partizione senza resto, Con supporto grafico"},
+        {ScreenId::FormMenu, "Command11", "tabelline, Con i numeri"},
+        {ScreenId::FormMenu, "Command1", "Esci"},
+        {ScreenId::FormAvvio, "Command1", "Avvio"},
+    };
+    for (const auto &row : rows) {
+        QTest::addRow("%d %s", int(row.screen), row.control)
+            << row.screen << QString::fromLatin1(row.control) << QString::fromUtf8(row.name);
+    }
+}
+
+void TestAccessibleNames::names()
+{
+    QFETCH(ScreenId, screen);
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    TestEnvironment env;
+    Screen *window = env.open(screen);
+    QWidget *widget = window->findChild<QWidget *>(control);
+    QVERIFY(widget);
+    QCOMPARE(accessibleText(widget, QAccessible::Name), name);
+}
+
+void TestAccessibleNames::everyBoxAndButtonHasAName_data()
+{
+    QTest::addColumn<ScreenId>("screen");
+    for (int id = int(ScreenId::FormAvvio); id <= int(ScreenId::Form11); ++id)
+        QTest::addRow("screen %d", id) << ScreenId(id);
+}
+
+void TestAccessibleNames::everyBoxAndButtonHasAName()
+{
+    QFETCH(ScreenId, screen);
+    TestEnvironment env;
+    Screen *window = env.open(screen);
+    QSet<QString> boxNames;
+    const QList<AnswerBox *> boxes = window->findChildren<AnswerBox *>();
+    for (AnswerBox *box : boxes) {
+        const QString name = accessibleText(box, QAccessible::Name);
+        QVERIFY2(!name.isEmpty(), qPrintable(box->objectName()));
+        boxNames.insert(name);
+    }
+    QCOMPARE(boxNames.size(), boxes.size()); // no two boxes of a screen sound alike
+    QSet<QString> buttonNames;
+    const QList<QAbstractButton *> buttons = window->findChildren<QAbstractButton *>();
+    for (QAbstractButton *button : buttons) {
+        if (button->objectName().startsWith(QLatin1String("qt_")))
+            continue; // the menu bar's own overflow arrow
+        const QString name = accessibleText(button, QAccessible::Name).trimmed();
+        QVERIFY2(!name.isEmpty(), qPrintable(button->objectName()));
+        if (button->objectName().startsWith(QLatin1String("Command")))
+            buttonNames.insert(name);
+    }
+    if (screen == ScreenId::FormMenu)
+        QCOMPARE(buttonNames.size(), 12); // "Esci" and the eleven exercises, all told apart
+}
+
+void TestAccessibleNames::traysTellTheirCandies()
+{
+    TestEnvironment env;
+    BoardDriver b {env};
+    b.open(ScreenId::Form6, 2, 3);
+    b.introduce();
+    QWidget *tray0 = b.tray(0);
+    QWidget *tray1 = b.tray(1);
+    QCOMPARE(accessibleText(tray0, QAccessible::Description), QStringLiteral("nessuna caramella"));
+
+    b.drop(0);
+    QCOMPARE(accessibleText(tray0, QAccessible::Description), QStringLiteral("1 caramella"));
+    b.drop(0);
+    b.drop(0);
+    QCOMPARE(accessibleText(tray0, QAccessible::Description), QStringLiteral("3 caramelle"));
+    b.drop(0); // refused: the tray still holds three
+    QCOMPARE(accessibleText(tray0, QAccessible::Description), QStringLiteral("3 caramelle"));
+    b.drop(1);
+    QCOMPARE(accessibleText(tray1, QAccessible::Description), QStringLiteral("1 caramella"));
+    QCOMPARE(accessibleText(tray0, QAccessible::Name), QStringLiteral("vassoio del bambino 1"));
+
+    // The next problem: the trays in play are empty again.
+    b.drop(1);
+    b.drop(1);
+    QTest::keyClicks(b.control<AnswerBox>(QStringLiteral("Text1")), QStringLiteral("3"));
+    QTest::keyClick(b.control<AnswerBox>(QStringLiteral("Text1")), Qt::Key_Return);
+    b.scriptProblem(ScreenId::Form6, 2, 2, 0);
+    b.board->bottoneAvanti()->click();
+    b.introduce();
+    QCOMPARE(accessibleText(tray0, QAccessible::Description), QStringLiteral("nessuna caramella"));
+    QCOMPARE(accessibleText(tray1, QAccessible::Description), QStringLiteral("nessuna caramella"));
+}
+
+QTEST_MAIN(TestAccessibleNames)
+#include "tst_accessiblenames.moc"

@@ -1,0 +1,313 @@
+#include "answerbox.h"
+#include "answerpanel.h"
+#include "boarddriver.h"
+#include "picturebutton.h"
+#include "svgpicture.h"
+
+#include <QApplication>
+#include <QTest>
+
+using namespace Quozzoli;
+
+Q_DECLARE_METATYPE(Quozzoli::ScreenId)
+
+namespace {
+
+const QString Attento = QStringLiteral("\\voci\\attento1.wav");
+
+// Everything a child sees and hears of the sharing.
+struct Seen
+{
+    QList<int> counts;
+    QList<int> discs;
+    QList<int> candies;
+    QString wrongLabel;
+    bool happy = false;
+    bool sad = false;
+    bool panelOpen = false;
+    QStringList heard;
+
+    bool operator==(const Seen &) const = default;
+};
+
+Seen seen(const BoardDriver &b, const TestEnvironment &env)
+{
+    Seen s;
+    for (int n = 0; n < 5; ++n)
+        s.counts << b.board->sharing().count(n);
+    for (int i = 0; i < 45; ++i) {
+        if (!b.disc(i)->isHidden())
+            s.discs << i;
+    }
+    for (int i = 0; i < CandyBoard::Candies; ++i) {
+        if (!b.candy(i)->isHidden())
+            s.candies << i;
+    }
+    s.wrongLabel = b.board->etichettaErrati()->text();
+    s.happy = !b.board->comandoIconaSi()->isHidden();
+    s.sad = !b.board->comandoIconaNo()->isHidden();
+    s.panelOpen = !b.control(QStringLiteral("Frame2"))->isHidden();
+    s.heard = env.sound.relativePaths();
+    return s;
+}
+
+// The highest-numbered candy still on the table.
+int lastCandy(const BoardDriver &b)
+{
+    for (int i = CandyBoard::Candies - 1; i >= 0; --i) {
+        if (!b.candy(i)->isHidden())
+            return i;
+    }
+    return -1;
+}
+
+Qt::Key digitKey(QChar digit)
+{
+    return Qt::Key(Qt::Key_0 + digit.digitValue());
+}
+
+// Presses and releases a digit key wherever the focus is on the board.
+void press(const BoardDriver &b, QChar digit, Qt::KeyboardModifiers modifiers = {})
+{
+    QWidget *focus = b.board->focusWidget();
+    QTest::keyClick(focus && focus->isVisible() ? focus : b.board, digitKey(digit), modifiers);
+}
+
+void openActive(BoardDriver &b, ScreenId id, const QList<int> &problem)
+{
+    b.open(id, problem[0], problem[1], problem[2]);
+    b.board->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(b.board));
+}
+
+} // namespace
+
+// The digit keys 1 to 5 give the last candy on the table to child 1 to 5, as
+// dropping it on that child would.
+class TestKeySharing : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void keysShareAsDropsWould_data();
+    void keysShareAsDropsWould();
+    void keysReachTheBoardWhateverHasTheFocus();
+    void keysGoToTheAnswerBoxesOnceThePanelIsOpen_data();
+    void keysGoToTheAnswerBoxesOnceThePanelIsOpen();
+    void keysDuringAPromptWait_data();
+    void keysDuringAPromptWait();
+};
+
+void TestKeySharing::keysShareAsDropsWould_data()
+{
+    QTest::addColumn<ScreenId>("screen");
+    QTest::addColumn<QList<int>>("problem"); // divisore, quoziente, resto
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<bool>("keypad");
+    QTest::addColumn<QList<int>>("counts");
+    QTest::addColumn<int>("refused");
+    QTest::addColumn<bool>("complete");
+    QTest::newRow("Form6, in turn") << ScreenId::Form6 << QList<int> {3, 2, 0} << "123123" << false
+                                    << QList<int> {2, 2, 2, 0, 0} << 0 << true;
+    QTest::newRow("Form6, keypad") << ScreenId::Form6 << QList<int> {3, 2, 0} << "321321" << true
+                                   << QList<int> {2, 2, 2, 0, 0} << 0 << true;
+    QTest::newRow("Form6, over-full and children not in view")
+        << ScreenId::Form6 << QList<int> {2, 3, 0} << "111153222" << false
+        << QList<int> {4, 3, 0, 0, 0} << 1 << true;
+    QTest::newRow("Form6, not yet shared") << ScreenId::Form6 << QList<int> {4, 2, 0} << "1425"
+                                           << false << QList<int> {1, 1, 0, 1, 0} << 0 << false;
+    QTest::newRow("Form8, remainder left, refused twice")
+        << ScreenId::Form8 << QList<int> {2, 2, 1} << "111122" << false
+        << QList<int> {4, 2, 0, 0, 0} << 2 << true;
+    QTest::newRow("Form8, keypad") << ScreenId::Form8 << QList<int> {5, 1, 4} << "543112" << true
+                                   << QList<int> {2, 1, 1, 1, 1} << 1 << true;
+    QTest::newRow("Form7, one child at a time")
+        << ScreenId::Form7 << QList<int> {2, 2, 0} << "2111222" << false
+        << QList<int> {2, 2, 0, 0, 0} << 0 << true;
+    QTest::newRow("Form7, first child served") << ScreenId::Form7 << QList<int> {3, 3, 0} << "1113"
+                                               << false << QList<int> {3, 0, 0, 0, 0} << 0 << false;
+    QTest::newRow("Form9, remainder left") << ScreenId::Form9 << QList<int> {3, 2, 2} << "1112222"
+                                           << false << QList<int> {3, 3, 0, 0, 0} << 0 << true;
+    QTest::newRow("Form9, keypad") << ScreenId::Form9 << QList<int> {1, 5, 0} << "12345" << true
+                                   << QList<int> {1, 1, 1, 1, 1} << 0 << true;
+}
+
+void TestKeySharing::keysShareAsDropsWould()
+{
+    QFETCH(ScreenId, screen);
+    QFETCH(QList<int>, problem);
+    QFETCH(QString, keys);
+    QFETCH(bool, keypad);
+    QFETCH(QList<int>, counts);
+    QFETCH(int, refused);
+    QFETCH(bool, complete);
+    const int dividendo = problem[0] * problem[1] + problem[2];
+    Seen byKeys;
+    {
+        TestEnvironment env;
+        BoardDriver b {env};
+        openActive(b, screen, problem);
+        b.introduce();
+        env.sound.clear();
+        for (QChar key : keys)
+            press(b, key, keypad ? Qt::KeypadModifier : Qt::NoModifier);
+        byKeys = seen(b, env);
+        QCOMPARE(byKeys.counts, counts);
+        QCOMPARE(b.board->wrongCount().value(), refused);
+        QCOMPARE(env.sound.relativePaths(), QStringList(refused, Attento));
+        QCOMPARE(byKeys.panelOpen, complete);
+        // The candies went from the end of the table: those left are the first.
+        QCOMPARE(byKeys.candies.size(), dividendo - byKeys.discs.size());
+        for (int k = 0; k < byKeys.candies.size(); ++k)
+            QCOMPARE(byKeys.candies[k], k);
+    }
+    {
+        TestEnvironment env;
+        BoardDriver b {env};
+        openActive(b, screen, problem);
+        b.introduce();
+        env.sound.clear();
+        for (QChar key : keys)
+            b.board->imBambinoDragDrop(key.digitValue() - 1, lastCandy(b));
+        QCOMPARE(seen(b, env), byKeys);
+    }
+}
+
+void TestKeySharing::keysReachTheBoardWhateverHasTheFocus()
+{
+    TestEnvironment env;
+    BoardDriver b {env};
+    openActive(b, ScreenId::Form7, {1, 2, 0});
+    b.introduce();
+    QTest::keyClick(b.child(0), Qt::Key_1);
+    QCOMPARE(b.board->sharing().count(0), 1);
+    QTest::keyClick(b.control(QStringLiteral("Label5")), Qt::Key_2, Qt::KeypadModifier);
+    QCOMPARE(b.board->sharing().count(1), 1);
+    QTest::keyClick(b.control<AnswerBox>(QStringLiteral("Text1")), Qt::Key_2);
+    QCOMPARE(b.control<AnswerBox>(QStringLiteral("Text1"))->text(), QStringLiteral("2"));
+    QTest::keyClick(b.control<AnswerBox>(QStringLiteral("Text1")), Qt::Key_Return);
+    QVERIFY(b.board->bottoneAvanti()->isEnabled());
+
+    // "avanti" had the focus; it goes with the panel, and the keys still share.
+    b.scriptProblem(ScreenId::Form7, 2, 1, 0);
+    b.board->bottoneAvanti()->setFocus();
+    QTest::keyClick(b.board->bottoneAvanti(), Qt::Key_Space);
+    QVERIFY(b.control(QStringLiteral("Frame2"))->isHidden());
+    b.introduce();
+    QTest::keyPress(b.board, Qt::Key_1);
+    for (int i = 0; i < 3; ++i) // the key is held: its repeats give nothing
+        qt_sendShortcutOverrideEvent(b.board, 0, Qt::Key_1, {}, QStringLiteral("1"), true);
+    QTest::keyRelease(b.board, Qt::Key_1);
+    QCOMPARE(b.board->sharing().count(0), 1);
+    QTest::keyClick(b.board, Qt::Key_1);
+    QCOMPARE(b.board->sharing().count(0), 2);
+    QVERIFY(!b.control(QStringLiteral("Frame2"))->isHidden());
+}
+
+void TestKeySharing::keysGoToTheAnswerBoxesOnceThePanelIsOpen_data()
+{
+    QTest::addColumn<ScreenId>("screen");
+    QTest::addColumn<QList<int>>("problem");
+    QTest::newRow("Form6") << ScreenId::Form6 << QList<int> {2, 2, 0};
+    QTest::newRow("Form7") << ScreenId::Form7 << QList<int> {2, 2, 0};
+    QTest::newRow("Form8") << ScreenId::Form8 << QList<int> {3, 2, 2};
+    QTest::newRow("Form9") << ScreenId::Form9 << QList<int> {3, 2, 2};
+}
+
+void TestKeySharing::keysGoToTheAnswerBoxesOnceThePanelIsOpen()
+{
+    QFETCH(ScreenId, screen);
+    QFETCH(QList<int>, problem);
+    TestEnvironment env;
+    BoardDriver b {env};
+    openActive(b, screen, problem);
+    b.introduce();
+    const bool partition = screen == ScreenId::Form6 || screen == ScreenId::Form8;
+    for (int i = 0; i < problem[0] * problem[1]; ++i)
+        press(b, QChar(u'1' + (partition ? i % problem[0] : i / problem[0])));
+    auto *text1 = b.control<AnswerBox>(QStringLiteral("Text1"));
+    QVERIFY(!b.control(QStringLiteral("Frame2"))->isHidden());
+    QCOMPARE(b.board->focusWidget(), text1);
+    env.sound.clear();
+    const Seen before = seen(b, env);
+
+    press(b, u'2'); // typed into the quotient box
+    QCOMPARE(text1->text(), QStringLiteral("2"));
+    QTest::keyClick(b.board, Qt::Key_1); // the board itself: still no sharing
+    QTest::keyClick(b.board, Qt::Key_1, Qt::KeypadModifier);
+    QCOMPARE(seen(b, env), before);
+    QCOMPARE(text1->text(), QStringLiteral("2"));
+    QTest::keyClick(text1, Qt::Key_Return);
+    if (AnswerBox *text2 = b.control<AnswerBox>(QStringLiteral("Text2"))) {
+        QCOMPARE(b.board->focusWidget(), text2);
+        press(b, u'2');
+        QCOMPARE(text2->text(), QStringLiteral("2"));
+        QTest::keyClick(text2, Qt::Key_Return);
+    }
+    QVERIFY(b.board->bottoneAvanti()->isEnabled());
+    QTest::keyClick(b.board, Qt::Key_1); // solved: the panel stays open, nothing is shared
+    QCOMPARE(seen(b, env).candies, before.candies);
+    QCOMPARE(seen(b, env).counts, before.counts);
+}
+
+void TestKeySharing::keysDuringAPromptWait_data()
+{
+    QTest::addColumn<ScreenId>("screen");
+    QTest::addColumn<QList<int>>("problem");
+    QTest::addColumn<bool>("refusal"); // the prompt of a refusal, or of step 2
+    QTest::addColumn<QString>("inPrompt"); // keys pressed while it plays
+    QTest::addColumn<QList<int>>("after"); // candies of children 1 and 2 then
+    QTest::addColumn<int>("wrongs");
+    QTest::newRow("Form6, refusal")
+        << ScreenId::Form6 << QList<int> {2, 1, 0} << true << "12" << QList<int> {3, 1} << 2;
+    QTest::newRow("Form8, refusal")
+        << ScreenId::Form8 << QList<int> {2, 1, 1} << true << "12" << QList<int> {3, 1} << 2;
+    QTest::newRow("Form6, step 2")
+        << ScreenId::Form6 << QList<int> {2, 1, 0} << false << "12" << QList<int> {1, 1} << 0;
+    QTest::newRow("Form9, step 2")
+        << ScreenId::Form9 << QList<int> {2, 1, 1} << false << "121" << QList<int> {2, 0} << 0;
+}
+
+void TestKeySharing::keysDuringAPromptWait()
+{
+    QFETCH(ScreenId, screen);
+    QFETCH(QList<int>, problem);
+    QFETCH(bool, refusal);
+    QFETCH(QString, inPrompt);
+    QFETCH(QList<int>, after);
+    QFETCH(int, wrongs);
+    TestEnvironment env;
+    BoardDriver b {env};
+    openActive(b, screen, problem);
+    b.introduce(refusal ? 2 : 1);
+    if (refusal)
+        press(b, u'1');
+    env.sound.clear();
+    QList<int> countsInPrompt;
+    bool fired = false;
+    env.sound.onPlay = [&](const RecordingSoundPlayer::Played &) {
+        if (std::exchange(fired, true))
+            return;
+        for (QChar key : inPrompt) // held until the prompt has ended
+            press(b, key);
+        countsInPrompt << b.board->sharing().count(0) << b.board->sharing().count(1);
+    };
+    if (refusal)
+        press(b, u'1'); // refused: "attento"
+    else
+        b.tick(2000); // step 2 shows the children, then speaks
+    const bool partition = screen != ScreenId::Form9;
+    QCOMPARE(env.sound.relativePaths().first(),
+             refusal         ? Attento
+                 : partition ? QStringLiteral("\\voci\\cisono.wav")
+                             : QStringLiteral("\\voci\\ogni.wav"));
+    QCOMPARE(countsInPrompt, (QList<int> {refusal ? 2 : 0, 0}));
+    QTRY_VERIFY(!b.control(QStringLiteral("Frame2"))->isHidden()); // the sharing is complete
+    QCOMPARE(b.board->sharing().count(0), after[0]);
+    QCOMPARE(b.board->sharing().count(1), after[1]);
+    QCOMPARE(b.board->wrongCount().value(), wrongs);
+    QCOMPARE(env.sound.relativePaths().count(Attento), wrongs);
+}
+
+QTEST_MAIN(TestKeySharing)
+#include "tst_keysharing.moc"
