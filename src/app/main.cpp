@@ -1,4 +1,5 @@
 #include "afterfirstpaint.h"
+#include "applicationsetup.h"
 #include "navigator.h"
 #include "randomsource.h"
 #include "screen.h"
@@ -9,19 +10,15 @@
 #include "soundplayer.h"
 
 #include <QApplication>
-#include <QIcon>
 
 using namespace Quozzoli;
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("quozzoli"));
-    // No window shows a title, not even the program's name.
-    QGuiApplication::setApplicationDisplayName(QStringLiteral(""));
+    setUpApplication();
     // The desktop entry's name, from cmake/Install.cmake.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUOZZOLI_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/quozzoli.svg")));
 
     registerScreens();
     Services::random().seedFromClock();
