@@ -44,17 +44,6 @@ void DesignCanvas::place(QWidget *widget, const QRect &twips, const DesignFont &
     apply(m_placements.value(widget));
 }
 
-void DesignCanvas::setDesignFont(QWidget *widget, const DesignFont &font)
-{
-    auto it = m_placements.find(widget);
-    if (it == m_placements.end()) {
-        place(widget, QRect(), font);
-        return;
-    }
-    it->font = font;
-    apply(*it);
-}
-
 void DesignCanvas::moveTo(QWidget *widget, const QPoint &twips)
 {
     auto it = m_placements.find(widget);
@@ -144,7 +133,6 @@ void DesignCanvas::resizeEvent(QResizeEvent *event)
     m_scale = scale;
     m_offset = offset;
     applyAll();
-    emit scaleChanged(m_scale);
 }
 
 } // namespace Quozzoli

@@ -31,7 +31,6 @@ public:
     // rect is in twips, from the top-left corner of the widget's parent
     // (this canvas, or a frame placed on it).
     void place(QWidget *widget, const QRect &twips, const DesignFont &font = {});
-    void setDesignFont(QWidget *widget, const DesignFont &font);
     void moveTo(QWidget *widget, const QPoint &twips);
 
     QSize designTwips() const { return m_design; }
@@ -49,9 +48,6 @@ public:
 
     QColor background() const;
     void setBackground(const QColor &colour);
-
-signals:
-    void scaleChanged(qreal scale);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

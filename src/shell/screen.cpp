@@ -36,7 +36,6 @@ QColor Screen::background() const
 void Screen::setBackground(const QColor &colour)
 {
     m_canvas->setBackground(colour);
-    emit backgroundChanged(colour);
 }
 
 QSize Screen::windowSizeFor(qreal scale) const

@@ -37,9 +37,6 @@ public:
     // The window size that shows the client area at the given scale.
     QSize windowSizeFor(qreal scale) const;
 
-signals:
-    void backgroundChanged(const QColor &colour);
-
 private:
     DesignCanvas *m_canvas;
     std::optional<ColourTableVariant> m_colourTable;
