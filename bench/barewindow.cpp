@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quozzoli developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor for start-up: a bare Qt Widgets window of the splash screen's
 // size (669 x 566 pixels) holding one label, and nothing else.
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quozzoli developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Enter in an answer box of a numeric screen, to the verdict on view: the
 // face, the counter, the sound started through the program's own player (on
 // a machine with no sound device), and the repaint.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quozzoli developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A candy dropped on a child of a candy board (through the board's drop
 // handler, as a finished drag calls it), to the tray updated on view: taken
 // into the tray, taken and completing the sharing (the answer panel opens),

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quozzoli developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A click on a button of the main menu, to its exercise screen made, loaded,
 // activated (first problem posed), on view and painted; and, for comparison,
 // a click that opens a bare window of the same size.

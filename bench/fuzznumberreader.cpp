@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quozzoli developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target for the reading of typed numbers (built by bench/fuzz with
 // clang, AddressSanitizer and UndefinedBehaviorSanitizer).
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quozzoli developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts a program on the X display and reports, from outside the program:
 // the time from process start to its first top-level window being mapped,
 // the time to the first paint of that window (the first damage report after

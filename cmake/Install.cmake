@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Quozzoli developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the program where a Linux desktop expects it, under
 # CMAKE_INSTALL_PREFIX (/usr/local by default, /usr in the Debian package):
 #   lib/quozzoli/quozzoli          the program

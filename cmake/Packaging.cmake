@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Quozzoli developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package, made in the build folder by `cpack -G DEB` (or
 # `cmake --build . --target package`): quozzoli_<version>_<arch>.deb, which
 # installs the layout of Install.cmake under /usr.

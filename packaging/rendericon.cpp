@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quozzoli developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the program's SVG icon as square PNG pictures for the hicolor icon
 // theme, at build time:
 //   quozzoli_rendericon ICON.svg SIZE OUTPUT.png [SIZE OUTPUT.png ...]

@@ -1,3 +1,6 @@
+;; SPDX-FileCopyrightText: 2026 The Quozzoli developers
+;; SPDX-License-Identifier: GPL-3.0-or-later
+
 ;; Pronunciation fixes for festival's Italian lexicon, loaded after the voice.
 ;; The stock lexicon gives these words the wrong stressed vowel (open/closed);
 ;; standard Italian has trè -> tré, sòno -> sóno, dève -> déve, scópri -> scòpri.

@@ -1,4 +1,7 @@
 #!/usr/bin/perl
+# SPDX-FileCopyrightText: 2026 The Quozzoli developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # quieter-diphones.pl GAIN IN.group OUT.group
 #
 # Writes a copy of a festival grouped diphone database (the .group file of

@@ -1,3 +1,6 @@
+;; SPDX-FileCopyrightText: 2026 The Quozzoli developers
+;; SPDX-License-Identifier: GPL-3.0-or-later
+
 ;; Festival driver for Quozzoli's spoken prompts, loaded by scripts/make-sounds
 ;; after the voice and pronuncia.scm. make-sounds then sends
 ;;   (quozzoli-use-db "voice.group")
