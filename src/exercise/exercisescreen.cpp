@@ -168,9 +168,18 @@ void ExerciseScreen::problemSolved()
     addRight();
     SoundCues::suonoEsatto();
     if (waitsForAvanti())
-        m_avanti->setEnabled(true);
+        waitForAvanti();
     else
         nuovaDivisione();
+}
+
+void ExerciseScreen::waitForAvanti()
+{
+    // The focus is not given to "avanti", so that an Enter meant for an
+    // answer never presses it: the window itself holds the focus, and the
+    // next Tab reaches the button, the only control that takes it now.
+    setFocus();
+    m_avanti->setEnabled(true);
 }
 
 void ExerciseScreen::bottoneAvantiClick()

@@ -62,6 +62,8 @@ protected:
     // The problem is solved: one more right answer and the right sound; then
     // "avanti" waits for a click, or the next problem comes at once.
     void problemSolved();
+    // "avanti" enabled, to be pressed when the child is ready.
+    void waitForAvanti();
 
     virtual void bottoneAvantiClick();
     virtual void mnuEsciClick();
