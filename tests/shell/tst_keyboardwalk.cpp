@@ -20,13 +20,15 @@ Q_DECLARE_METATYPE(Quozzoli::ScreenId)
 
 namespace {
 
-// The keys reach whichever window the X server has given the focus, and in
-// it whichever control holds the focus: the test never picks a control.
+// The keys reach the window on view once the X server has given it the
+// focus, and in it whichever control holds the focus: the test never picks
+// a control.
 void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    QWindow *window = QGuiApplication::focusWindow();
-    QVERIFY(window);
-    QTest::keyClick(window, k, modifiers);
+    Screen *screen = TestEnvironment::current();
+    QVERIFY(screen && QTest::qWaitForWindowActive(screen));
+    QCOMPARE(QGuiApplication::focusWindow(), screen->windowHandle());
+    QTest::keyClick(screen->windowHandle(), k, modifiers);
 }
 
 void type(long number)
@@ -177,6 +179,8 @@ void TestKeyboardWalk::walk()
     QVERIFY(activeScreen());
     key(Qt::Key_Return); // "Avvio" holds the focus
     TestEnvironment::settle();
+    // Full screen for the whole walk: each screen opens as the one before it.
+    key(Qt::Key_F11);
 
     // Each exercise and the Tabs from "Esci" to its button on the menu.
     const struct
@@ -192,6 +196,7 @@ void TestKeyboardWalk::walk()
         auto *screen = qobject_cast<ExerciseScreen *>(activeScreen());
         QVERIFY2(screen, exercise.screen);
         QCOMPARE(screen->objectName(), QLatin1String(exercise.screen));
+        QVERIFY(screen->isFullScreen());
         const bool board = screen->findChild<QWidget *>(QStringLiteral("Frame2"));
         for (int problem = 1; problem <= 2; ++problem) {
             if (board)
@@ -206,7 +211,10 @@ void TestKeyboardWalk::walk()
     }
 
     // On the menu "Esci" holds the focus: Enter asks, and "Sì" ends the program.
-    QVERIFY(activeScreen());
+    Screen *menu = activeScreen();
+    QVERIFY(menu && menu->isFullScreen());
+    key(Qt::Key_F11);
+    QVERIFY(!menu->isFullScreen());
     env.boxes.answer(true);
     key(Qt::Key_Return);
     QCOMPARE(env.boxes.questions().last(), QStringLiteral("Vuoi uscire dal programma?"));
