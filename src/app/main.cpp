@@ -3,6 +3,7 @@
 
 #include "afterfirstpaint.h"
 #include "applicationsetup.h"
+#include "displayguard.h"
 #include "navigator.h"
 #include "randomsource.h"
 #include "screen.h"
@@ -18,7 +19,9 @@ using namespace Quozzoli;
 
 int main(int argc, char *argv[])
 {
+    DisplayGuard guard;
     QApplication app(argc, argv);
+    guard.connected();
     setUpApplication();
     // The desktop entry's name, from cmake/Install.cmake.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUOZZOLI_APP_ID));

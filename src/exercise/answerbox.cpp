@@ -7,6 +7,8 @@
 
 #include <QKeyEvent>
 
+#include <utility>
+
 namespace Quozzoli {
 
 AnswerBox::AnswerBox(const QString &name, QWidget *parent)
@@ -38,17 +40,26 @@ void AnswerBox::keyPressEvent(QKeyEvent *event)
 {
     // Enter is judged on its release; the press must not reach the window.
     if (isEnter(event)) {
+        if (!event->isAutoRepeat())
+            m_enterDown = true;
         event->accept();
         return;
     }
     QLineEdit::keyPressEvent(event);
 }
 
+void AnswerBox::focusOutEvent(QFocusEvent *event)
+{
+    m_enterDown = false;
+    QLineEdit::focusOutEvent(event);
+}
+
 void AnswerBox::keyReleaseEvent(QKeyEvent *event)
 {
     QLineEdit::keyReleaseEvent(event);
-    if (isEnter(event) && !event->isAutoRepeat())
-        emit enterReleased();
+    if (!isEnter(event) || event->isAutoRepeat() || !std::exchange(m_enterDown, false))
+        return;
+    emit enterReleased();
 }
 
 } // namespace Quozzoli

@@ -9,7 +9,8 @@ namespace Quozzoli {
 
 // A text box the child types an answer into. The answer is judged when Enter
 // (Return or the keypad's Enter) is released; a held key's repeats are not
-// new answers.
+// new answers, nor is the release of an Enter pressed elsewhere (one that
+// pressed a button or closed a message box).
 class AnswerBox : public QLineEdit
 {
     Q_OBJECT
@@ -27,6 +28,10 @@ signals:
 protected:
     void keyReleaseEvent(QKeyEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    bool m_enterDown = false;
 };
 
 } // namespace Quozzoli

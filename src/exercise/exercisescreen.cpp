@@ -5,7 +5,9 @@
 
 #include "answerbox.h"
 #include "dialogs.h"
+#include "formmenu.h"
 #include "navigator.h"
+#include "pictureaccessible.h"
 #include "picturebutton.h"
 #include "problemlabel.h"
 #include "sharedvalues.h"
@@ -46,6 +48,7 @@ ExerciseScreen::ExerciseScreen(ScreenId id, QWidget *parent)
                                  canvas()))
 {
     const ExerciseFrame &frame = exerciseFrame(id);
+    setAccessibleName(FormMenu::spokenName(id));
     if (frame.colours)
         setColourTable(*frame.colours);
 
@@ -54,12 +57,13 @@ ExerciseScreen::ExerciseScreen(ScreenId id, QWidget *parent)
     canvas()->place(m_esattiLabel, QRect(frame.esatti, QSize(975, 615)), {18});
     canvas()->place(m_erratiLabel, QRect(frame.errati, QSize(855, 615)), {18});
     if (frame.esattiHeading) {
-        QLabel *heading = makeLabel(QStringLiteral("Label1"), QStringLiteral("Esatti"), canvas());
-        canvas()->place(heading, QRect(frame.esatti - QPoint(HeadingGap, -90), QSize(900, 400)),
-                        {12});
+        m_esattiHeading = makeLabel(QStringLiteral("Label1"), QStringLiteral("Esatti"), canvas());
+        canvas()->place(m_esattiHeading,
+                        QRect(frame.esatti - QPoint(HeadingGap, -90), QSize(900, 400)), {12});
     }
-    QLabel *heading = makeLabel(QStringLiteral("Label2"), QStringLiteral("Errati"), canvas());
-    canvas()->place(heading, QRect(frame.errati - QPoint(HeadingGap, -90), QSize(900, 400)), {12});
+    m_erratiHeading = makeLabel(QStringLiteral("Label2"), QStringLiteral("Errati"), canvas());
+    canvas()->place(m_erratiHeading, QRect(frame.errati - QPoint(HeadingGap, -90), QSize(900, 400)),
+                    {12});
 
     m_faceRight->setObjectName(QStringLiteral("ComandoIconaSi"));
     m_faceWrong->setObjectName(QStringLiteral("ComandoIconaNo"));
@@ -113,10 +117,19 @@ void ExerciseScreen::useOwnCounters()
     m_errati = &m_ownErrati;
 }
 
+void ExerciseScreen::showCount(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    // A screen reader reads a count with the heading the child sees beside it.
+    const QLabel *heading = label == m_esattiLabel ? m_esattiHeading : m_erratiHeading;
+    label->setAccessibleName(heading ? heading->text() + QLatin1Char(' ') + text.trimmed()
+                                     : text.trimmed());
+}
+
 void ExerciseScreen::resetCounters()
 {
-    m_esattiLabel->setText(QString::fromLatin1(ResetCounterText));
-    m_erratiLabel->setText(QString::fromLatin1(ResetCounterText));
+    showCount(m_esattiLabel, QString::fromLatin1(ResetCounterText));
+    showCount(m_erratiLabel, QString::fromLatin1(ResetCounterText));
     m_esatti->reset();
     m_errati->reset();
 }
@@ -135,6 +148,8 @@ void ExerciseScreen::showVerdict(bool right)
 {
     m_faceRight->setVisible(right);
     m_faceWrong->setVisible(!right);
+    // The face shown may have stood behind the other one until now.
+    PictureAccessible::coverChanged(right ? m_faceRight : m_faceWrong);
 }
 
 void ExerciseScreen::addRight(bool refreshLabel)
@@ -146,13 +161,13 @@ void ExerciseScreen::addRight(bool refreshLabel)
 
 void ExerciseScreen::refreshRightLabel()
 {
-    m_esattiLabel->setText(written(m_esatti->value()));
+    showCount(m_esattiLabel, written(m_esatti->value()));
 }
 
 void ExerciseScreen::addWrong()
 {
     m_errati->increment();
-    m_erratiLabel->setText(written(m_errati->value()));
+    showCount(m_erratiLabel, written(m_errati->value()));
 }
 
 void ExerciseScreen::wrongEntry(AnswerBox *box)
@@ -168,9 +183,18 @@ void ExerciseScreen::problemSolved()
     addRight();
     SoundCues::suonoEsatto();
     if (waitsForAvanti())
-        m_avanti->setEnabled(true);
+        waitForAvanti();
     else
         nuovaDivisione();
+}
+
+void ExerciseScreen::waitForAvanti()
+{
+    // The focus is not given to "avanti", so that an Enter meant for an
+    // answer never presses it: the window itself holds the focus, and the
+    // next Tab reaches the button, the only control that takes it now.
+    setFocus();
+    m_avanti->setEnabled(true);
 }
 
 void ExerciseScreen::bottoneAvantiClick()

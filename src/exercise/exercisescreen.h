@@ -62,6 +62,8 @@ protected:
     // The problem is solved: one more right answer and the right sound; then
     // "avanti" waits for a click, or the next problem comes at once.
     void problemSolved();
+    // "avanti" enabled, to be pressed when the child is ready.
+    void waitForAvanti();
 
     virtual void bottoneAvantiClick();
     virtual void mnuEsciClick();
@@ -71,6 +73,7 @@ protected:
 
 private:
     void buildMenu(const QList<MenuEntry> &menu);
+    void showCount(QLabel *label, const QString &text);
 
     Counter m_ownEsatti;
     Counter m_ownErrati;
@@ -78,6 +81,8 @@ private:
     Counter *m_errati;
     QLabel *m_esattiLabel;
     QLabel *m_erratiLabel;
+    QLabel *m_esattiHeading = nullptr; // none on some screens
+    QLabel *m_erratiHeading = nullptr;
     SvgPicture *m_faceRight;
     SvgPicture *m_faceWrong;
     PictureButton *m_avanti;

@@ -411,7 +411,7 @@ void CandyBoard::solved(AnswerBox *box)
     if (!say(solution))
         return;
     box->setEnabled(false);
-    bottoneAvanti()->setEnabled(true);
+    waitForAvanti();
 }
 
 void CandyBoard::bottoneAvantiClick()

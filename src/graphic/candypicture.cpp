@@ -4,6 +4,7 @@
 #include "candypicture.h"
 
 #include "candydrag.h"
+#include "pictureaccessible.h"
 #include "svgpicture.h"
 
 #include <QDrag>
@@ -24,6 +25,7 @@ CandyPicture::CandyPicture(int index, quint64 board, QWidget *parent)
     , m_index(index)
     , m_board(board)
 {
+    PictureAccessible::mark(this); // before anything tells a screen reader of it
     setObjectName(QStringLiteral("PicCaramelle_%1").arg(index));
     setAccessibleName(QStringLiteral("caramella"));
     setAttribute(Qt::WA_TranslucentBackground);

@@ -20,6 +20,8 @@ FormAvvio::FormAvvio(QWidget *parent)
                                 canvas()))
 {
     setObjectName(QStringLiteral("FormAvvio"));
+    // The title bar stays empty: a screen reader names the window.
+    setAccessibleName(QStringLiteral("Quozzoli"));
     setColourTable(ColourTableVariant::Standard);
     m_avvio->setObjectName(QStringLiteral("Command1"));
     m_subtitle->setAlignment(Qt::AlignCenter);

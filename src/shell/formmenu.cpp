@@ -43,7 +43,7 @@ struct ExerciseButton
 // What a screen reader says of an exercise button: its caption, spelled
 // right, and the heading of its column, which tells apart the two buttons
 // with the same caption.
-QString spokenName(const ExerciseButton &entry)
+QString spokenCaption(const ExerciseButton &entry)
 {
     QString caption = QString::fromUtf8(entry.caption).trimmed();
     caption.replace(QStringLiteral("Quioziente"), QStringLiteral("Quoziente"));
@@ -69,10 +69,20 @@ const DesignFont FormFont {8.25, true, QStringLiteral("MS Sans Serif")};
 
 } // namespace
 
+QString FormMenu::spokenName(ScreenId id)
+{
+    for (const ExerciseButton &entry : Buttons) {
+        if (entry.opens == id)
+            return spokenCaption(entry);
+    }
+    return QString();
+}
+
 FormMenu::FormMenu(QWidget *parent)
     : Screen(QSize(9600, 7200), QColor(0, 255, 255), parent)
 {
     setObjectName(QStringLiteral("FormMenu"));
+    setAccessibleName(QStringLiteral("Menù"));
     setColourTable(ColourTableVariant::Standard);
 
     for (const Heading &heading : Headings) {
@@ -91,7 +101,7 @@ FormMenu::FormMenu(QWidget *parent)
         auto *button = new WrapButton(QString::fromUtf8(entry.caption), canvas());
         button->setObjectName(QStringLiteral("Command%1").arg(entry.number));
         canvas()->place(button, QRect(entry.twips, QSize(3000, 600)), {9.75});
-        button->setAccessibleName(spokenName(entry));
+        button->setAccessibleName(spokenCaption(entry));
         const ScreenId target = entry.opens;
         connect(button, &QPushButton::clicked, this, [this, target] { openExercise(target); });
         setTabOrder(previous, button);

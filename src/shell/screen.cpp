@@ -3,11 +3,14 @@
 
 #include "screen.h"
 
+#include "enterkey.h"
 #include "randomsource.h"
 #include "services.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QShortcut>
 
 namespace Quozzoli {
 
@@ -21,6 +24,29 @@ Screen::Screen(QSize clientTwips, const QColor &designColour, QWidget *parent)
     m_canvas->setObjectName(QStringLiteral("clientArea"));
     setCentralWidget(m_canvas);
     setBackground(designColour);
+
+    auto *fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    fullScreen->setAutoRepeat(false);
+    connect(fullScreen, &QShortcut::activated, this, &Screen::toggleFullScreen);
+}
+
+void Screen::toggleFullScreen()
+{
+    // Back from full screen the window is maximised again if it was.
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+}
+
+// The keys a focused button leaves alone come here.
+void Screen::keyPressEvent(QKeyEvent *event)
+{
+    if (!EnterKey::pressFocusedButton(this, event))
+        QMainWindow::keyPressEvent(event);
+}
+
+void Screen::keyReleaseEvent(QKeyEvent *event)
+{
+    if (!EnterKey::pressFocusedButton(this, event))
+        QMainWindow::keyReleaseEvent(event);
 }
 
 void Screen::caricaColori()

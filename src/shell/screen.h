@@ -40,6 +40,13 @@ public:
     // The window size that shows the client area at the given scale.
     QSize windowSizeFor(qreal scale) const;
 
+    // Full screen and back (F11), for projectors and whiteboards.
+    void toggleFullScreen();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+
 private:
     DesignCanvas *m_canvas;
     std::optional<ColourTableVariant> m_colourTable;

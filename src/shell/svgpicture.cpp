@@ -3,6 +3,8 @@
 
 #include "svgpicture.h"
 
+#include "pictureaccessible.h"
+
 #include <QCoreApplication>
 #include <QHash>
 #include <QPainter>
@@ -15,6 +17,7 @@ SvgPicture::SvgPicture(const QString &resource, QWidget *parent)
     , m_resource(resource)
 {
     setAttribute(Qt::WA_TranslucentBackground);
+    PictureAccessible::mark(this);
 }
 
 void SvgPicture::setResource(const QString &resource)

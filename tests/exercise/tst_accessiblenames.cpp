@@ -5,6 +5,7 @@
 #include "boarddriver.h"
 #include "picturebutton.h"
 #include "screen.h"
+#include "svgpicture.h"
 #include "testenvironment.h"
 
 #include <QAbstractButton>
@@ -36,6 +37,7 @@ private slots:
     void everyBoxAndButtonHasAName_data();
     void everyBoxAndButtonHasAName();
     void traysTellTheirCandies();
+    void picturesAreImagesInView();
 };
 
 void TestAccessibleNames::names_data()
@@ -84,6 +86,24 @@ void TestAccessibleNames::names_data()
         {ScreenId::FormMenu, "Command11", "tabelline, Con i numeri"},
         {ScreenId::FormMenu, "Command1", "Esci"},
         {ScreenId::FormAvvio, "Command1", "Avvio"},
+        // The windows, whose title bars are empty, and the counts with their headings.
+        {ScreenId::FormAvvio, "", "Quozzoli"},
+        {ScreenId::FormMenu, "", "Menù"},
+        {ScreenId::Form1, "", "Quoziente di una cifra - senza resto, dividendo di due cifre"},
+        {ScreenId::Form2, "", "Quoziente di due cifre - senza resto, dividendo di due cifre"},
+        {ScreenId::Form3, "", "Quoziente di una cifra - con il resto, dividendo di due cifre"},
+        {ScreenId::Form4, "", "Quoziente di due cifre - con il resto, dividendo di due cifre"},
+        {ScreenId::Form5, "", "Quoziente di due cifre - senza resto, dividendo di tre cifre"},
+        {ScreenId::Form6, "", "Partizione senza resto, Con supporto grafico"},
+        {ScreenId::Form7, "", "Contenenza senza resto, Con supporto grafico"},
+        {ScreenId::Form8, "", "Partizione con il resto, Con supporto grafico"},
+        {ScreenId::Form9, "", "Contenenza con il resto, Con supporto grafico"},
+        {ScreenId::Form10, "", "tabelline, Con i numeri"},
+        {ScreenId::Form11, "", "Quoziente di due cifre - con il resto, dividendo di tre cifre"},
+        {ScreenId::Form1, "EtichettaEsatti", "Esatti 0"},
+        {ScreenId::Form1, "EtichettaErrati", "Errati 0"},
+        {ScreenId::Form6, "EtichettaEsatti", "0"},
+        {ScreenId::Form6, "EtichettaErrati", "Errati 0"},
     };
     for (const auto &row : rows) {
         QTest::addRow("%d %s", int(row.screen), row.control)
@@ -98,7 +118,7 @@ void TestAccessibleNames::names()
     QFETCH(QString, name);
     TestEnvironment env;
     Screen *window = env.open(screen);
-    QWidget *widget = window->findChild<QWidget *>(control);
+    QWidget *widget = control.isEmpty() ? window : window->findChild<QWidget *>(control);
     QVERIFY(widget);
     QCOMPARE(accessibleText(widget, QAccessible::Name), name);
 }
@@ -154,6 +174,8 @@ void TestAccessibleNames::traysTellTheirCandies()
     QCOMPARE(accessibleText(tray0, QAccessible::Description), QStringLiteral("3 caramelle"));
     b.drop(0); // refused: the tray still holds three
     QCOMPARE(accessibleText(tray0, QAccessible::Description), QStringLiteral("3 caramelle"));
+    QCOMPARE(accessibleText(b.board->etichettaErrati(), QAccessible::Name),
+             QStringLiteral("Errati 1"));
     b.drop(1);
     QCOMPARE(accessibleText(tray1, QAccessible::Description), QStringLiteral("1 caramella"));
     QCOMPARE(accessibleText(tray0, QAccessible::Name), QStringLiteral("vassoio del bambino 1"));
@@ -168,6 +190,39 @@ void TestAccessibleNames::traysTellTheirCandies()
     b.introduce();
     QCOMPARE(accessibleText(tray0, QAccessible::Description), QStringLiteral("nessuna caramella"));
     QCOMPARE(accessibleText(tray1, QAccessible::Description), QStringLiteral("nessuna caramella"));
+}
+
+// Faces, candies and children are images; a picture that another control
+// covers is not on view, as the face behind the other face at first.
+void TestAccessibleNames::picturesAreImagesInView()
+{
+    TestEnvironment env;
+    BoardDriver b {env};
+    b.open(ScreenId::Form6, 2, 1);
+    b.introduce();
+    const auto role = [](QWidget *widget) {
+        return QAccessible::queryAccessibleInterface(widget)->role();
+    };
+    const auto inView = [](QWidget *widget) {
+        return !QAccessible::queryAccessibleInterface(widget)->state().invisible;
+    };
+    QWidget *smile = b.board->comandoIconaSi();
+    QWidget *sad = b.board->comandoIconaNo();
+    for (QWidget *picture : {smile, sad, b.candy(0), b.child(0)})
+        QCOMPARE(role(picture), QAccessible::Graphic);
+    QVERIFY(!sad->isHidden());
+    QVERIFY(inView(smile));
+    QVERIFY(!inView(sad));
+    QVERIFY(inView(b.candy(0)));
+    QVERIFY(inView(b.child(1)));
+
+    b.drop(0);
+    b.drop(0); // refused: the sad face
+    QVERIFY(inView(sad));
+    QVERIFY(!inView(smile));
+    b.drop(1); // the answer panel opens over the children
+    QVERIFY(!b.control(QStringLiteral("Frame2"))->isHidden());
+    QVERIFY(!inView(b.child(1)));
 }
 
 QTEST_MAIN(TestAccessibleNames)

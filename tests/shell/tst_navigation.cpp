@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QRadioButton>
@@ -170,8 +171,22 @@ void TestNavigation::exitQuestion()
     QCOMPARE(menu->background(), colour);
     QVERIFY(menu->findChild<QRadioButton *>("Option1_1")->isChecked());
 
+    // Enter on "Esci", which holds the focus, asks once however long it is
+    // held; the release of an Enter pressed elsewhere asks nothing.
+    QCOMPARE(menu->focusWidget(), esci);
+    QTest::keyPress(esci, Qt::Key_Return);
+    for (QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
+        QKeyEvent repeat(type, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QCoreApplication::sendEvent(esci, &repeat);
+    }
+    QCOMPARE(env.boxes.questions().size(), 1);
+    QTest::keyRelease(esci, Qt::Key_Return);
+    QCOMPARE(env.boxes.questions().size(), 2);
+    QTest::keyRelease(esci, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(env.boxes.questions().size(), 2);
+
     env.boxes.answer(true);
-    esci->click();
+    QTest::keyClick(esci, Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(env.quitRequests, 1);
 }
 
