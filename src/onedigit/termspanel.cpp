@@ -88,6 +88,8 @@ void TermsPanel::bringUp()
     refreshConfirm();
     show();
     raise();
+    // The keys go to the panel, not to the answer box it covers.
+    m_items.first()->setFocus();
 }
 
 void TermsPanel::confirm()

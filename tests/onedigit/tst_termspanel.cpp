@@ -254,6 +254,9 @@ void TestTermsPanel::openingKeepsEverything()
         // Above the exercise: what lies under the answer box is the panel.
         QWidget *top = form->canvas()->childAt(answerBox->geometry().center());
         QVERIFY(top == panel || panel->isAncestorOf(top));
+        // Keys now reach the panel, never the covered box.
+        QVERIFY(panel->isAncestorOf(form->focusWidget()));
+        QTest::keyClicks(form->focusWidget(), QStringLiteral("5"));
 
         QCOMPARE(problemText(form), problem);
         QCOMPARE(answerBox->text(), QStringLiteral("991"));
