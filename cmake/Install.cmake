@@ -26,3 +26,8 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/suoni ${PROJECT_SOURCE_DIR}/asset
     FILES_MATCHING PATTERN "*.wav")
 
 add_subdirectory(packaging)
+
+# Keep this last: it strips what the rules above have installed.
+install(CODE "set(QUOZZOLI_OBJCOPY \"${CMAKE_OBJCOPY}\")
+set(QUOZZOLI_STRIP_DIR \"${QUOZZOLI_INSTALL_PROGRAMDIR}\")")
+install(SCRIPT ${PROJECT_SOURCE_DIR}/cmake/StripSections.cmake)
