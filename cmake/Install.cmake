@@ -8,6 +8,8 @@
 #   bin/quozzoli                   a relative link to the program
 #   share/applications, share/metainfo, share/icons/hicolor
 #                                  desktop entry, AppStream metainfo, icons
+#   share/man/man6/quozzoli.6.gz   the manual page
+#   share/doc/quozzoli             copyright, changelog.gz
 include(GNUInstallDirs)
 
 # The program's name on the desktop: the desktop entry, the AppStream
