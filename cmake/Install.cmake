@@ -8,6 +8,8 @@
 #   bin/quozzoli                   a relative link to the program
 #   share/applications, share/metainfo, share/icons/hicolor
 #                                  desktop entry, AppStream metainfo, icons
+#   share/man/man6/quozzoli.6.gz   the manual page
+#   share/doc/quozzoli             copyright, changelog.gz
 include(GNUInstallDirs)
 
 # The program's name on the desktop: the desktop entry, the AppStream
@@ -26,3 +28,8 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/suoni ${PROJECT_SOURCE_DIR}/asset
     FILES_MATCHING PATTERN "*.wav")
 
 add_subdirectory(packaging)
+
+# Keep this last: it strips what the rules above have installed.
+install(CODE "set(QUOZZOLI_OBJCOPY \"${CMAKE_OBJCOPY}\")
+set(QUOZZOLI_STRIP_DIR \"${QUOZZOLI_INSTALL_PROGRAMDIR}\")")
+install(SCRIPT ${PROJECT_SOURCE_DIR}/cmake/StripSections.cmake)

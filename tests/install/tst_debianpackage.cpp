@@ -8,8 +8,48 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace {
+
+// The licence a Debian copyright file gives a file of the source: that of
+// the last "Files:" paragraph with a pattern that matches it. In a pattern
+// "*" stands for any characters, "/" included, and "?" for any one.
+QString licenceOf(const QString &file, const QString &copyright)
+{
+    QString licence;
+    for (const QString &paragraph : copyright.split(QStringLiteral("\n\n"))) {
+        QStringList patterns;
+        QString paragraphLicence;
+        bool inFiles = false;
+        for (const QString &line : paragraph.split(QLatin1Char('\n'))) {
+            if (line.startsWith(QLatin1String("Files:"))
+                || (inFiles && line.startsWith(QLatin1Char(' ')))) {
+                inFiles = true;
+                patterns << line.mid(line.startsWith(QLatin1Char(' ')) ? 0 : 6)
+                                .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            } else {
+                inFiles = false;
+                if (line.startsWith(QLatin1String("License:")))
+                    paragraphLicence = line.mid(8).trimmed();
+            }
+        }
+        for (const QString &pattern : std::as_const(patterns)) {
+            QString expression = QRegularExpression::escape(pattern);
+            expression.replace(QLatin1String("\\*"), QLatin1String(".*"));
+            expression.replace(QLatin1String("\\?"), QLatin1String("."));
+            if (QRegularExpression(QRegularExpression::anchoredPattern(expression))
+                    .match(file)
+                    .hasMatch())
+                licence = paragraphLicence;
+        }
+    }
+    return licence;
+}
+
+} // namespace
+
 // The Debian package CPack makes from the build folder: its name, control
-// fields, dependencies and contents.
+// fields, dependencies and contents, its copyright file, and what lintian
+// finds in it.
 class TestDebianPackage : public QObject
 {
     Q_OBJECT
@@ -26,12 +66,17 @@ private slots:
     void contents();
     void soundFolders_data();
     void soundFolders();
+    void copyrightLicences_data();
+    void copyrightLicences();
+    void lintianFindsNoFault();
 
 private:
     QString field(const QString &name) const;
+    QString unpacked(const QString &path) const { return m_unpacked + path; }
 
     QTemporaryDir m_workDir;
     QString m_package;
+    QString m_unpacked;
     QString m_architecture;
     // Path in the package (without the leading ".") -> its mode, such as
     // "-rwxr-xr-x"; links also give their target.
@@ -53,6 +98,10 @@ void TestDebianPackage::initTestCase()
     const QStringList packages = QDir(m_workDir.path()).entryList({QStringLiteral("*.deb")});
     QCOMPARE(packages.size(), 1);
     m_package = m_workDir.filePath(packages.first());
+    m_unpacked = m_workDir.filePath(QStringLiteral("unpacked"));
+    const CommandRun extract(QStringLiteral("dpkg-deb"),
+                             {QStringLiteral("--extract"), m_package, m_unpacked});
+    QVERIFY2(extract.succeeded(), qPrintable(extract.report()));
 
     const CommandRun architecture(QStringLiteral("dpkg"), {QStringLiteral("--print-architecture")});
     QVERIFY2(architecture.succeeded(), qPrintable(architecture.report()));
@@ -137,13 +186,9 @@ void TestDebianPackage::linkedLibraries()
     const QString readelf = CommandRun::find(QStringLiteral("readelf"));
     if (readelf.isEmpty())
         QSKIP("readelf is not installed (Debian package binutils)");
-    const QString unpacked = m_workDir.filePath(QStringLiteral("unpacked"));
-    const CommandRun extract(QStringLiteral("dpkg-deb"),
-                             {QStringLiteral("--extract"), m_package, unpacked});
-    QVERIFY2(extract.succeeded(), qPrintable(extract.report()));
     const CommandRun dynamic(
         readelf,
-        {QStringLiteral("--dynamic"), unpacked + QStringLiteral("/usr/lib/quozzoli/quozzoli")});
+        {QStringLiteral("--dynamic"), unpacked(QStringLiteral("/usr/lib/quozzoli/quozzoli"))});
     QVERIFY2(dynamic.succeeded(), qPrintable(dynamic.report()));
 
     // libQt6Widgets.so.6 comes in the package libqt6widgets6.
@@ -215,6 +260,58 @@ void TestDebianPackage::soundFolders()
     }
     packaged.sort();
     QCOMPARE(packaged, sounds);
+}
+
+void TestDebianPackage::copyrightLicences_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("licence");
+    QTest::newRow("source with a header") << "src/app/main.cpp"
+                                          << "GPL-3.0-or-later";
+    QTest::newRow("sound, named in .reuse/dep5") << "assets/voci/7.wav"
+                                                 << "GPL-3.0-or-later";
+    QTest::newRow("metadata with a header of its own")
+        << "packaging/" QUOZZOLI_APP_ID ".metainfo.xml"
+        << "CC0-1.0";
+}
+
+void TestDebianPackage::copyrightLicences()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, licence);
+    QFile copyright(unpacked(QStringLiteral("/usr/share/doc/quozzoli/copyright")));
+    QVERIFY2(copyright.open(QIODevice::ReadOnly | QIODevice::Text),
+             qPrintable(copyright.fileName()));
+    QCOMPARE(licenceOf(file, QString::fromUtf8(copyright.readAll())), licence);
+}
+
+void TestDebianPackage::lintianFindsNoFault()
+{
+    const QString lintian = CommandRun::find(QStringLiteral("lintian"));
+    if (lintian.isEmpty())
+        QSKIP("lintian is not installed");
+    // The tags are judged here, not by lintian's exit status.
+    const CommandRun run(lintian,
+                         {QStringLiteral("--display-info"), QStringLiteral("--fail-on"),
+                          QStringLiteral("none"), QStringLiteral("--tag-display-limit"),
+                          QStringLiteral("0"), m_package});
+    QVERIFY2(run.succeeded(), qPrintable(run.report()));
+    // "E: quozzoli: no-copyright-file", "I: quozzoli: tag [usr/lib/...]"
+    static const QRegularExpression tagLine(QStringLiteral("^([EWI]): \\S+: (\\S+).*$"),
+                                            QRegularExpression::MultilineOption);
+    // Besides errors and warnings, the informational tags about hardening
+    // and stripping count as faults.
+    static const QRegularExpression hardening(
+        QStringLiteral("^(hardening-|binary-has-unneeded-section)"));
+    QStringList faults;
+    for (auto it = tagLine.globalMatch(run.output()); it.hasNext();) {
+        const QRegularExpressionMatch tag = it.next();
+        if (tag.captured(1) != QLatin1String("I") || tag.captured(2).contains(hardening))
+            faults << tag.captured(0);
+        else
+            qInfo("%s", qPrintable(tag.captured(0)));
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(TestDebianPackage)
