@@ -52,11 +52,6 @@ void SampleQueue::take(std::int16_t *out, std::size_t frames)
     m_written += std::int64_t(frames);
 }
 
-std::int64_t SampleQueue::framesWanted(std::int64_t played, std::int64_t ahead) const
-{
-    return std::max<std::int64_t>(played + ahead - m_written, 0);
-}
-
 void SampleQueue::reset()
 {
     m_clips.clear();

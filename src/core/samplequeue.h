@@ -30,10 +30,6 @@ public:
     // silence.
     void take(std::int16_t *out, std::size_t frames);
 
-    // Frames to hand over now for the stream to hold `ahead` frames beyond
-    // the `played` ones (never negative).
-    std::int64_t framesWanted(std::int64_t played, std::int64_t ahead) const;
-
     std::int64_t written() const { return m_written; }
     // The position just after the last sample of sound queued so far.
     std::int64_t soundEnd() const { return m_soundEnd; }
