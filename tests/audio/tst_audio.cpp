@@ -9,6 +9,7 @@
 #include "wavewriter.h"
 
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -65,7 +66,10 @@ QString describe(const QString &name, const HeardSearch::Found &f)
 // Lets the server play on, in real time: what this test is about.
 void listen(int milliseconds)
 {
-    QTest::qWait(milliseconds);
+    // An event loop, not QTest::qWait(), which wakes every 10 ms.
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 } // namespace

@@ -65,7 +65,7 @@ bool resume(const Samples &recording, std::int64_t from, std::int64_t to, const 
 } // namespace
 
 HeardSearch::Found HeardSearch::find(const Samples &recording, const Samples &file,
-                                     std::int64_t from)
+                                     std::int64_t from, std::int64_t until)
 {
     Found result;
     const auto nonZero = [](std::int16_t s) {
@@ -90,8 +90,10 @@ HeardSearch::Found HeardSearch::find(const Samples &recording, const Samples &fi
     // heard at all.
     std::int64_t offset = 0;
     std::int64_t at = 0;
-    if (!resume(recording, from, from + FurthestStart, file, begin,
-                begin + (end - begin) / 2 + Window, offset, at))
+    if (until < 0)
+        until = from + FurthestStart;
+    if (!resume(recording, from, until + Window, file, begin, begin + (end - begin) / 2 + Window,
+                offset, at))
         return result;
     // Back to the earliest sample heard.
     while (offset > begin && at > from && recorded(at - 1) == sample(offset - 1)) {

@@ -34,8 +34,10 @@ public:
         }
     };
 
-    // Looks for the file in the recording from index `from` on.
-    static Found find(const Samples &recording, const Samples &file, std::int64_t from);
+    // Looks for the file in the recording from index `from` on; its first
+    // sample heard must lie before `until` (by default 20 s after `from`).
+    static Found find(const Samples &recording, const Samples &file, std::int64_t from,
+                      std::int64_t until = -1);
 
     // The silence heard between two files beyond their own, in frames: 0 when
     // the second follows the first as it would in one file.
