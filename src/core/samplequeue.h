@@ -33,7 +33,6 @@ public:
     std::int64_t written() const { return m_written; }
     // The position just after the last sample of sound queued so far.
     std::int64_t soundEnd() const { return m_soundEnd; }
-    bool soundLeft() const { return m_written < m_soundEnd; }
 
     // The stream starts afresh: nothing queued, positions from 0.
     void reset();

@@ -93,7 +93,6 @@ void TestSoundClip::sentenceBackToBack()
     const std::int64_t end = queue.start({clip(a), nullptr, clip(b)}, 7);
     QCOMPARE(end, 100 + 7 + std::int64_t(a.size() + b.size()));
     QCOMPARE(queue.soundEnd(), end);
-    QVERIFY(queue.soundLeft());
     // Taken in pieces that do not match the clips' edges.
     Samples out;
     while (out.size() < 7 + a.size() + b.size() + 50) {
@@ -102,7 +101,6 @@ void TestSoundClip::sentenceBackToBack()
     }
     out.resize(7 + a.size() + b.size() + 50);
     QCOMPARE(out, concat({Samples(7, 0), a, b, Samples(50, 0)}));
-    QVERIFY(!queue.soundLeft());
 }
 
 void TestSoundClip::newSoundDropsTheRest()
