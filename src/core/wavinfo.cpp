@@ -3,8 +3,9 @@
 
 #include "wavinfo.h"
 
-#include <fstream>
-#include <vector>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Quozzoli {
 
@@ -25,9 +26,6 @@ bool tagIs(const unsigned char *p, const char *tag)
 {
     return p[0] == tag[0] && p[1] == tag[1] && p[2] == tag[2] && p[3] == tag[3];
 }
-
-// Sound files are small; a larger file is not one of ours.
-constexpr std::size_t LargestFile = 64u * 1024u * 1024u;
 
 } // namespace
 
@@ -69,7 +67,10 @@ WavInfo parseWavHeader(const unsigned char *bytes, std::size_t size)
             if (!haveFormat)
                 return WavInfo {};
             info.dataBytes = std::uint32_t(length);
+            info.dataOffset = std::size_t(bodyStart);
             info.valid = true;
+            if (info.durationSeconds() > LongestSoundSeconds)
+                return WavInfo {};
             return info;
         }
         pos = std::size_t(bodyStart + length + (length & 1));
@@ -77,17 +78,40 @@ WavInfo parseWavHeader(const unsigned char *bytes, std::size_t size)
     return WavInfo {};
 }
 
+bool readSoundFile(const std::string &path, std::vector<unsigned char> &bytes)
+{
+    bytes.clear();
+    // Opening without waiting: a FIFO would otherwise hold the program until
+    // something wrote to it.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat status
+    {
+    };
+    bool ok = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0
+        && std::uint64_t(status.st_size) <= LargestSoundFileBytes;
+    if (ok) {
+        bytes.resize(std::size_t(status.st_size));
+        std::size_t done = 0;
+        while (ok && done < bytes.size()) {
+            const ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
+            if (got > 0)
+                done += std::size_t(got);
+            else
+                ok = false; // shrunk meanwhile, or unreadable
+        }
+    }
+    ::close(fd);
+    if (!ok)
+        bytes.clear();
+    return ok;
+}
+
 WavInfo readWavInfo(const std::string &path)
 {
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    if (!file)
-        return {};
-    const std::streamoff size = file.tellg();
-    if (size <= 0 || std::size_t(size) > LargestFile)
-        return {};
-    std::vector<unsigned char> bytes(static_cast<std::size_t>(size));
-    file.seekg(0);
-    if (!file.read(reinterpret_cast<char *>(bytes.data()), size))
+    std::vector<unsigned char> bytes;
+    if (!readSoundFile(path, bytes))
         return {};
     return parseWavHeader(bytes.data(), bytes.size());
 }

@@ -14,6 +14,7 @@
 #include "sharedvalues.h"
 #include "soundcues.h"
 #include "soundfiles.h"
+#include "soundplayer.h"
 #include "svgpicture.h"
 #include "traydisc.h"
 
@@ -190,7 +191,7 @@ void CandyBoard::nuovaDivisione()
 
 void CandyBoard::timer1Timer()
 {
-    if (m_speaking > 0 || m_closed)
+    if (m_speaking || m_closed)
         return; // the step waits for the prompt to end
     switch (m_steps.tick(clockSeconds())) {
     case 1:
@@ -430,24 +431,22 @@ void CandyBoard::closeEvent(QCloseEvent *event)
     m_closed = true;
     m_timer->stop();
     m_pendingInput.clear();
+    if (m_speaking)
+        Services::sound().stop(); // the rest of the sentence is not said
     ExerciseScreen::closeEvent(event);
 }
 
 bool CandyBoard::say(const std::vector<std::string> &files)
 {
     QPointer<CandyBoard> self(this);
-    ++m_speaking;
-    for (const std::string &file : files) {
-        if (m_closed)
-            break;
-        SoundCues::speak({file});
-        if (!self)
-            return false; // the window was closed and destroyed meanwhile
-    }
-    --m_speaking;
+    m_speaking = true;
+    SoundCues::speak(files);
+    if (!self)
+        return false; // the window was closed and destroyed meanwhile
+    m_speaking = false;
     if (m_closed)
         return false;
-    if (m_speaking == 0 && !m_pendingInput.empty())
+    if (!m_pendingInput.empty())
         QMetaObject::invokeMethod(this, &CandyBoard::runPendingInput, Qt::QueuedConnection);
     return true;
 }
@@ -456,7 +455,7 @@ void CandyBoard::whenQuiet(std::function<void()> input)
 {
     if (m_closed)
         return;
-    if (m_speaking > 0) {
+    if (m_speaking) {
         m_pendingInput.push_back(std::move(input));
         return;
     }
@@ -466,7 +465,7 @@ void CandyBoard::whenQuiet(std::function<void()> input)
 void CandyBoard::runPendingInput()
 {
     QPointer<CandyBoard> self(this);
-    while (self && m_speaking == 0 && !m_closed && !m_pendingInput.empty()) {
+    while (self && !m_speaking && !m_closed && !m_pendingInput.empty()) {
         const std::function<void()> input = std::move(m_pendingInput.front());
         m_pendingInput.pop_front();
         input();

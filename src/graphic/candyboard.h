@@ -64,7 +64,7 @@ public:
     quint64 boardId() const { return m_boardId; }
     QTimer *timer1() const { return m_timer; }
     AnswerPanel *frame2() const { return m_panel; }
-    bool speaking() const { return m_speaking > 0; }
+    bool speaking() const { return m_speaking; }
 
 public slots:
     void timer1Timer();
@@ -89,7 +89,7 @@ private:
     void text2KeyUp();
     void solved(AnswerBox *box);
 
-    // Plays the files one after the other; false when the screen was closed
+    // Says the files as one sentence; false when the screen was closed
     // meanwhile, and the caller must not go on.
     bool say(const std::vector<std::string> &files);
     // Handles input now, or after the prompt that is playing.
@@ -110,7 +110,7 @@ private:
     QLabel *m_label5 = nullptr;
     AnswerPanel *m_panel = nullptr;
     QTimer *m_timer;
-    int m_speaking = 0;
+    bool m_speaking = false;
     bool m_closed = false;
     std::deque<std::function<void()>> m_pendingInput;
 };

@@ -3,11 +3,15 @@
 
 #include "qtsoundplayer.h"
 
+#include "audiostream.h"
+#include "soundclip.h"
+
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
-#include <QSoundEffect>
 #include <QTimer>
-#include <QUrl>
+
+#include <cmath>
 
 Q_LOGGING_CATEGORY(lcSound, "quozzoli.sound", QtInfoMsg)
 
@@ -15,95 +19,112 @@ namespace Quozzoli {
 
 QtSoundPlayer::QtSoundPlayer(QObject *parent)
     : QObject(parent)
+    , m_stream(new AudioStream(this))
     , m_beep([] { QApplication::beep(); })
 { }
 
-QtSoundPlayer::~QtSoundPlayer()
-{
-    stopCurrent();
-    qDeleteAll(m_effects);
-}
+QtSoundPlayer::~QtSoundPlayer() = default;
 
-const WavInfo &QtSoundPlayer::checked(const QString &path)
+QtSoundPlayer::Clip QtSoundPlayer::clip(const QString &path)
 {
-    auto it = m_headers.find(path);
-    if (it == m_headers.end())
-        it = m_headers.insert(path, readWavInfo(path.toStdString()));
+    auto it = m_clips.find(path);
+    if (it == m_clips.end())
+        it = m_clips.insert(path, loadSoundClip(path.toStdString(), AudioStream::Rate));
     return it.value();
-}
-
-QSoundEffect *QtSoundPlayer::effectFor(const QString &path, const WavInfo &info)
-{
-    if (!info.valid)
-        return nullptr;
-    QSoundEffect *effect = m_effects.value(path);
-    if (!effect) {
-        effect = new QSoundEffect;
-        effect->setSource(QUrl::fromLocalFile(path));
-        m_effects.insert(path, effect);
-    }
-    return effect->status() == QSoundEffect::Error ? nullptr : effect;
 }
 
 void QtSoundPlayer::preload(const QStringList &paths)
 {
-    for (const QString &path : paths) {
-        const bool loaded = effectFor(path, checked(path)) != nullptr;
-        qCDebug(lcSound) << "preload" << path << (loaded ? "ok" : "cannot play");
-    }
+    for (const QString &path : paths)
+        qCDebug(lcSound) << "preload" << path << (clip(path) ? "ok" : "cannot play");
+    m_stream->open();
 }
 
-void QtSoundPlayer::stopCurrent()
+void QtSoundPlayer::cannotPlay(const QString &path)
 {
-    if (m_current) {
-        QSoundEffect *current = m_current;
-        m_current = nullptr;
-        current->stop();
-    }
+    qCDebug(lcSound) << "cannot play" << path << "- beeping instead";
+    stop();
+    m_beep();
 }
 
 void QtSoundPlayer::play(const QString &path, Mode mode)
 {
     const bool synchronous = mode == Mode::Synchronous;
     qCDebug(lcSound) << (synchronous ? "synchronous" : "asynchronous") << path;
-    stopCurrent();
-    const WavInfo info = checked(path);
-    QSoundEffect *effect = effectFor(path, info);
-    if (!effect) {
-        qCDebug(lcSound) << "cannot play" << path << "- beeping instead";
-        m_beep();
-        return;
-    }
-    m_current = effect;
-    effect->play();
-    if (synchronous)
-        waitUntilEnded(effect, info);
+    if (const Clip found = clip(path))
+        utter({found}, synchronous);
+    else
+        cannotPlay(path);
 }
 
-void QtSoundPlayer::waitUntilEnded(QSoundEffect *effect, const WavInfo &info)
+void QtSoundPlayer::speak(const QStringList &paths)
 {
+    // The files that can be played follow one another with no gap; a bad
+    // one beeps in its place.
+    std::vector<Clip> run;
+    for (const QString &path : paths) {
+        qCDebug(lcSound) << "synchronous" << path;
+        if (const Clip found = clip(path)) {
+            run.push_back(found);
+            continue;
+        }
+        if (!run.empty() && !utter(std::exchange(run, {}), true))
+            return;
+        cannotPlay(path);
+    }
+    if (!run.empty())
+        utter(std::move(run), true);
+}
+
+void QtSoundPlayer::stop()
+{
+    ++m_utterance;
+    m_stream->stop();
+}
+
+bool QtSoundPlayer::utter(std::vector<Clip> clips, bool wait)
+{
+    const quint64 utterance = ++m_utterance;
+    double seconds = 0.0;
+    for (const Clip &c : clips)
+        seconds += c->seconds();
+    QElapsedTimer started;
+    started.start();
+    const std::optional<AudioStream::Mark> end = m_stream->play(std::move(clips));
+    if (!wait)
+        return true;
+
+    // Without an output, or once it has gone, the sound lasts its own length.
+    const qint64 ownMs = qint64(std::ceil(seconds * 1000.0));
     QEventLoop loop;
-    bool started = effect->isPlaying();
-    const auto endIfStopped = [&] {
-        if (effect->isPlaying())
-            started = true;
-        else if (started)
-            loop.quit();
-    };
-    connect(effect, &QSoundEffect::playingChanged, &loop, endIfStopped);
-    connect(effect, &QSoundEffect::statusChanged, &loop, [&] {
-        if (effect->status() == QSoundEffect::Error)
-            loop.quit();
-    });
     QTimer deadline;
     deadline.setSingleShot(true);
     deadline.setTimerType(Qt::PreciseTimer);
-    connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
-    deadline.start(int(info.durationSeconds() * 1000.0) + WaitMarginMs);
-    // Painting goes on; keys and clicks wait until the sound has ended.
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    if (m_current == effect && !effect->isPlaying())
-        m_current = nullptr;
+    bool over = false;
+    const auto check = [&] {
+        if (m_utterance != utterance || (end && m_stream->isOpen() && m_stream->reached(*end))) {
+            over = true;
+        } else if (!end || !m_stream->isOpen()) {
+            const qint64 left = ownMs - started.elapsed();
+            over = left <= 0;
+            if (!over && (!deadline.isActive() || deadline.remainingTime() > left))
+                deadline.start(int(left));
+        }
+        if (over)
+            loop.quit();
+    };
+    connect(m_stream, &AudioStream::advanced, &loop, check);
+    connect(&deadline, &QTimer::timeout, &loop, [&] {
+        over = true;
+        loop.quit();
+    });
+    // Should the server stop telling what it has played.
+    deadline.start(int(ownMs + WaitMarginMs));
+    check();
+    // Painting goes on; keys and clicks wait until the sound has been heard.
+    if (!over)
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    return m_utterance == utterance;
 }
 
 } // namespace Quozzoli

@@ -4,24 +4,27 @@
 #pragma once
 
 #include "soundplayer.h"
-#include "wavinfo.h"
 
 #include <QHash>
 #include <QLoggingCategory>
 #include <QObject>
 
 #include <functional>
-
-class QSoundEffect;
+#include <memory>
+#include <vector>
 
 Q_DECLARE_LOGGING_CATEGORY(lcSound)
 
 namespace Quozzoli {
 
-// Plays WAVE files through QSoundEffect, one effect per file, loaded once.
-// A file that is missing or whose header is not a complete 8- or 16-bit PCM
-// WAVE is never handed to the sound system (a truncated file can hang it):
-// the desktop's beep sounds instead.
+class AudioStream;
+struct SoundClip;
+
+// Plays WAVE files through the program's one output stream (AudioStream).
+// Each file is read, checked and converted once, then kept in memory; a
+// file that is missing or cannot be played makes the desktop beep instead.
+// A synchronous sound returns once its last sample has been played; without
+// a sound output it returns after its own length.
 class QtSoundPlayer final : public QObject, public SoundPlayer
 {
     Q_OBJECT
@@ -31,23 +34,28 @@ public:
     ~QtSoundPlayer() override;
 
     void play(const QString &path, Mode mode) override;
+    void speak(const QStringList &paths) override;
+    void stop() override;
     void preload(const QStringList &paths) override;
 
     void setBeep(std::function<void()> beep) { m_beep = std::move(beep); }
 
     // Extra time a synchronous sound may take past its own length before
-    // the wait gives up on the end being signalled.
+    // the wait gives up on the server telling it has been played.
     static constexpr int WaitMarginMs = 400;
 
 private:
-    QSoundEffect *effectFor(const QString &path, const WavInfo &info);
-    const WavInfo &checked(const QString &path);
-    void waitUntilEnded(QSoundEffect *effect, const WavInfo &info);
-    void stopCurrent();
+    using Clip = std::shared_ptr<const SoundClip>;
 
-    QHash<QString, WavInfo> m_headers;
-    QHash<QString, QSoundEffect *> m_effects;
-    QSoundEffect *m_current = nullptr;
+    Clip clip(const QString &path);
+    void cannotPlay(const QString &path);
+    // Plays the clips back to back; when `wait`, returns once they have been
+    // heard. False when a newer sound or stop() cut them short.
+    bool utter(std::vector<Clip> clips, bool wait);
+
+    QHash<QString, Clip> m_clips; // null: cannot be played
+    AudioStream *m_stream;
+    quint64 m_utterance = 0;
     std::function<void()> m_beep;
 };
 

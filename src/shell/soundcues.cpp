@@ -29,8 +29,10 @@ void SoundCues::suonoErrato()
 
 void SoundCues::speak(const std::vector<std::string> &relativePaths)
 {
+    QStringList paths;
     for (const std::string &path : relativePaths)
-        Services::sound().play(fullPath(path), SoundPlayer::Mode::Synchronous);
+        paths << fullPath(path);
+    Services::sound().speak(paths);
 }
 
 } // namespace Quozzoli

@@ -6,14 +6,14 @@
 #include "services.h"
 #include "soundcues.h"
 #include "testenvironment.h"
+#include "wavewriter.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <QtEndian>
 
 using namespace Quozzoli;
 
@@ -22,42 +22,26 @@ namespace {
 // A short 16-bit mono tone.
 QByteArray toneWave(int milliseconds)
 {
-    const int rate = 8000;
-    const int frames = rate * milliseconds / 1000;
-    QByteArray data;
-    for (int i = 0; i < frames; ++i) {
-        const qint16 sample = qint16((i % 40 < 20) ? 3000 : -3000);
-        data.append(char(sample & 0xFF)).append(char((sample >> 8) & 0xFF));
-    }
-    QByteArray out("RIFF");
-    auto put32 = [&out](quint32 v) {
-        for (int i = 0; i < 4; ++i)
-            out.append(char((v >> (8 * i)) & 0xFF));
-    };
-    auto put16 = [&out](quint16 v) {
-        out.append(char(v & 0xFF)).append(char(v >> 8));
-    };
-    put32(quint32(36 + data.size()));
-    out.append("WAVEfmt ");
-    put32(16);
-    put16(1);
-    put16(1);
-    put32(rate);
-    put32(rate * 2);
-    put16(2);
-    put16(16);
-    out.append("data");
-    put32(quint32(data.size()));
-    out.append(data);
-    return out;
+    return WaveWriter::wave(WaveWriter::tone(milliseconds, 440.0, 8000), {8000, 1, 16});
 }
 
 void write(const QString &path, const QByteArray &bytes)
 {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    QVERIFY(WaveWriter::write(path, bytes));
+}
+
+// What the player logs, and when the desktop beeps, in order.
+QStringList *soundLog = nullptr;
+QtMessageHandler previousHandler = nullptr;
+
+void logged(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    // The files, not the state of the sound output.
+    if (soundLog && qstrcmp(context.category, "quozzoli.sound") == 0) {
+        if (message.contains(QLatin1String(".wav")))
+            soundLog->append(message);
+    } else
+        previousHandler(type, context, message);
 }
 
 } // namespace
@@ -122,8 +106,16 @@ void TestSoundPlayer::synchronousSoundReturnsWhenItEnds()
     int beeps = 0;
     player.setBeep([&beeps] { ++beeps; });
     for (int i = 0; i < 3; ++i) {
+        QElapsedTimer clock;
+        clock.start();
         player.play(path, SoundPlayer::Mode::Synchronous);
+        // Heard to its end, or, with no sound output, waited for as long.
+        const qint64 waited = clock.elapsed();
+        QVERIFY2(waited >= 150 && waited < 150 + QtSoundPlayer::WaitMarginMs + 250,
+                 qPrintable(QString::number(waited)));
+        clock.restart();
         player.play(path, SoundPlayer::Mode::Asynchronous);
+        QVERIFY(clock.elapsed() < 100);
     }
     QCOMPARE(beeps, 0);
 }
@@ -169,18 +161,47 @@ void TestSoundPlayer::rightEffectsComeAtRandom()
 void TestSoundPlayer::voicePromptsPlayInOrder()
 {
     // Through the real player, with real files in a program folder: a missing
-    // one among them beeps and the rest still play.
+    // one among them beeps in its place, once the one before has been heard,
+    // and the rest still play.
     QTemporaryDir dir;
     write(dir.filePath(QStringLiteral("voci/cisono.wav")), toneWave(100));
-    write(dir.filePath(QStringLiteral("voci/caramelle.wav")), toneWave(100));
+    write(dir.filePath(QStringLiteral("voci/caramelle.wav")), toneWave(120));
     Services::setProgramDir(dir.path());
+    QStringList events;
+    QElapsedTimer clock;
+    qint64 beepedAt = -1;
     auto player = std::make_unique<QtSoundPlayer>();
-    int beeps = 0;
-    player->setBeep([&beeps] { ++beeps; });
+    player->setBeep([&] {
+        events << QStringLiteral("beep");
+        beepedAt = clock.elapsed();
+    });
     Services::setSound(std::move(player));
+    QLoggingCategory::setFilterRules(QStringLiteral("quozzoli.sound.debug=true"));
+    soundLog = &events;
+    previousHandler = qInstallMessageHandler(logged);
+    clock.start();
     SoundCues::speak({"\\voci\\cisono.wav", "\\voci\\12.wav", "\\voci\\caramelle.wav"});
-    QCOMPARE(beeps, 1);
+    const qint64 over = clock.elapsed();
+    qInstallMessageHandler(previousHandler);
+    soundLog = nullptr;
+    QLoggingCategory::setFilterRules(QString());
     Services::reset();
+
+    const QString folder = QDir(dir.path()).filePath(QStringLiteral("voci/"));
+    const auto quoted = [&](const char *file) {
+        return QLatin1Char('"') + folder + QLatin1String(file) + QLatin1Char('"');
+    };
+    QCOMPARE(events,
+             (QStringList {QStringLiteral("synchronous ") + quoted("cisono.wav"),
+                           QStringLiteral("synchronous ") + quoted("12.wav"),
+                           QStringLiteral("cannot play ") + quoted("12.wav")
+                               + QStringLiteral(" - beeping instead"),
+                           QStringLiteral("beep"),
+                           QStringLiteral("synchronous ") + quoted("caramelle.wav")}));
+    // Each waits for the one before.
+    QVERIFY2(
+        beepedAt >= 100 && over >= beepedAt + 120,
+        qPrintable(QStringLiteral("beep after %1 ms, over after %2 ms").arg(beepedAt).arg(over)));
 }
 
 QTEST_MAIN(TestSoundPlayer)

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-// The program's own player, timed: remembers how much longer than the file's
+// The program's own player, timed: remembers how much longer than the files'
 // own length (plus the player's stated margin) any one call held the caller.
 class TimedSoundPlayer final : public Quozzoli::SoundPlayer
 {
@@ -15,18 +15,22 @@ public:
     TimedSoundPlayer();
 
     void play(const QString &path, Mode mode) override;
+    void speak(const QStringList &paths) override;
+    void stop() override;
     void preload(const QStringList &paths) override;
 
     int plays(Mode mode) const
     {
         return mode == Mode::Synchronous ? m_synchronous : m_asynchronous;
     }
-    // The longest time a call took past what the file allows, in ms.
+    // The longest time a call took past what its files allow, in ms.
     qint64 worstOverrunMs() const { return m_worstOverrunMs; }
     QString worstPath() const { return m_worstPath; }
     qint64 longestMs() const { return m_longestMs; } // the longest any call took
 
 private:
+    void timed(const QString &what, qint64 elapsed, qint64 allowed);
+
     std::unique_ptr<Quozzoli::QtSoundPlayer> m_player;
     int m_synchronous = 0;
     int m_asynchronous = 0;

@@ -12,6 +12,16 @@ void RecordingSoundPlayer::play(const QString &path, Mode mode)
         onPlay(m_played.last());
 }
 
+void RecordingSoundPlayer::speak(const QStringList &paths)
+{
+    m_stopped = false;
+    for (const QString &path : paths) {
+        if (m_stopped)
+            break;
+        play(path, Mode::Synchronous);
+    }
+}
+
 static QString relative(const QString &path)
 {
     QString rest = path.mid(Quozzoli::Services::programDir().size());

@@ -21,6 +21,10 @@ public:
     };
 
     void play(const QString &path, Mode mode) override;
+    // Each file of the sentence counts as a synchronous play, in order; a
+    // stop() from inside one of them ends the sentence there.
+    void speak(const QStringList &paths) override;
+    void stop() override { m_stopped = true; }
 
     const QList<Played> &played() const { return m_played; }
     // The paths relative to the program folder, as the program names them
@@ -35,4 +39,5 @@ public:
 
 private:
     QList<Played> m_played;
+    bool m_stopped = false;
 };

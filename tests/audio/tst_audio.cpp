@@ -1,0 +1,248 @@
+// SPDX-FileCopyrightText: 2026 The Quozzoli developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "heardsearch.h"
+#include "privatepulse.h"
+#include "qtsoundplayer.h"
+#include "soundclip.h"
+#include "soundfiles.h"
+#include "wavewriter.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace Quozzoli;
+using Samples = HeardSearch::Samples;
+
+namespace {
+
+constexpr std::int64_t Rate = PrivatePulse::Rate;
+
+constexpr std::int64_t frames(int milliseconds)
+{
+    return Rate * milliseconds / 1000;
+}
+
+double ms(std::int64_t frameCount)
+{
+    return double(frameCount) * 1000.0 / Rate;
+}
+
+// The program's wait for a sentence ends within 60 ms of its last sample.
+// On two busy cores the wake-up that notices it can come later: a tolerance.
+constexpr int HeardWithinMs = 60;
+constexpr int BusyMachineMs = 60;
+// Words of a sentence follow each other within 15 ms beyond their padding.
+constexpr int WordGapMs = 15;
+
+QString fullPath(const std::string &relative)
+{
+    return QString::fromStdString(SoundFiles::fullPath(QUOZZOLI_PROGRAM_DIR, relative));
+}
+
+Samples samplesOf(const QString &path)
+{
+    const std::shared_ptr<const SoundClip> clip = loadSoundClip(path.toStdString(), int(Rate));
+    return clip ? clip->samples : Samples {};
+}
+
+QString describe(const QString &name, const HeardSearch::Found &f)
+{
+    if (!f.found)
+        return name + QStringLiteral(" not heard");
+    return QStringLiteral("%1: lost %2 ms at the start, %3 ms at the end, %4 ms inside; %5 holes "
+                          "(%6 ms)")
+        .arg(name)
+        .arg(ms(f.lostAtStart))
+        .arg(ms(f.lostAtEnd))
+        .arg(ms(f.lostInside))
+        .arg(f.holes)
+        .arg(ms(f.holeFrames));
+}
+
+// Lets the server play on, in real time: what this test is about.
+void listen(int milliseconds)
+{
+    // An event loop, not QTest::qWait(), which wakes every 10 ms.
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+} // namespace
+
+// The program's own player on a real sound server, judged by what the server
+// played: every file heard whole, the words of a sentence back to back, a
+// sentence over once heard, a cut sound cut at once, a server that goes away
+// and another that comes.
+class TestAudio : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void sentencesFlow_data();
+    void sentencesFlow();
+    void effectsAreHeardWhole();
+    void newSoundCutsTheOldAtOnce();
+    void serverGoesAwayAndAnotherComes();
+
+private:
+    PrivatePulse m_pulse;
+    std::unique_ptr<QtSoundPlayer> m_player;
+    QTemporaryDir m_dir;
+};
+
+void TestAudio::initTestCase()
+{
+    QString error;
+    QVERIFY2(m_pulse.start(&error), qPrintable(error));
+    m_player = std::make_unique<QtSoundPlayer>();
+    m_player->setBeep([] { QFAIL("a good file beeped"); });
+    QStringList effects;
+    for (int k = 1; k <= 4; ++k)
+        effects << fullPath(SoundFiles::rightEffect(k));
+    m_player->preload(effects); // as the program does after its first paint
+    listen(1000); // long enough for the stream to go quiet
+}
+
+void TestAudio::sentencesFlow_data()
+{
+    QTest::addColumn<QStringList>("files");
+    const auto files = [](std::initializer_list<std::string> relative) {
+        QStringList paths;
+        for (const std::string &r : relative)
+            paths << QString::fromStdString(r);
+        return paths;
+    };
+    using namespace SoundFiles;
+    QTest::newRow("candies") << files({CiSono, number(20), Caramelle});
+    QTest::newRow("each child") << files({Ogni, number(3), Caramelle});
+    QTest::newRow("read back") << files({number(20), Diviso, number(4), Uguale, number(5)});
+    QTest::newRow("read back with a remainder")
+        << files({number(17), Diviso, number(5), Uguale, number(3), Resto, number(2)});
+}
+
+void TestAudio::sentencesFlow()
+{
+    QFETCH(QStringList, files);
+    QStringList paths;
+    for (const QString &file : files)
+        paths << fullPath(file.toStdString());
+    const QString marker = fullPath(SoundFiles::rightEffect(1));
+
+    const std::int64_t from = m_pulse.recordedFrames();
+    m_player->speak(paths);
+    const std::int64_t atReturn = m_pulse.recordedFrames();
+    // Had the sentence not been heard to its end, this would cut it.
+    m_player->play(marker, SoundPlayer::Mode::Asynchronous);
+    listen(1000);
+
+    const Samples heard = m_pulse.recording();
+    std::int64_t cursor = from;
+    HeardSearch::Found previous;
+    for (int k = 0; k < paths.size(); ++k) {
+        const HeardSearch::Found f = HeardSearch::find(heard, samplesOf(paths[k]), cursor);
+        QVERIFY2(f.whole(), qPrintable(describe(files[k], f)));
+        if (k > 0) {
+            const std::int64_t gap = HeardSearch::addedGap(previous, f);
+            QVERIFY2(gap >= 0 && gap <= frames(WordGapMs),
+                     qPrintable(QStringLiteral("%1 ms before %2").arg(ms(gap)).arg(files[k])));
+        }
+        cursor = f.last + 1;
+        previous = f;
+    }
+    // The recorder lags what the server plays, so this errs on the early side.
+    const std::int64_t lastSample = previous.last + previous.trailingZeros;
+    qInfo("returned %.1f ms after the last sample was recorded", ms(atReturn - lastSample));
+    QVERIFY2(
+        atReturn - lastSample <= frames(HeardWithinMs + BusyMachineMs),
+        qPrintable(
+            QStringLiteral("returned %1 ms after the last sample").arg(ms(atReturn - lastSample))));
+    QVERIFY(HeardSearch::find(heard, samplesOf(marker), cursor).whole());
+}
+
+void TestAudio::effectsAreHeardWhole()
+{
+    QStringList effects {fullPath(SoundFiles::WrongEffect)};
+    for (int k = 1; k <= 4; ++k)
+        effects << fullPath(SoundFiles::rightEffect(k));
+    for (const QString &effect : std::as_const(effects)) {
+        const std::int64_t from = m_pulse.recordedFrames();
+        m_player->play(effect, SoundPlayer::Mode::Asynchronous);
+        listen(1200); // nothing after it: the stream goes quiet before the next
+        const HeardSearch::Found f
+            = HeardSearch::find(m_pulse.recording(), samplesOf(effect), from);
+        QVERIFY2(f.whole(), qPrintable(describe(effect, f)));
+    }
+}
+
+void TestAudio::newSoundCutsTheOldAtOnce()
+{
+    const QString tonePath = m_dir.filePath(QStringLiteral("tone.wav"));
+    const Samples tone = WaveWriter::tone(1500, 300.0);
+    QVERIFY(WaveWriter::write(tonePath, WaveWriter::wave(tone)));
+    const QString wrong = fullPath(SoundFiles::WrongEffect);
+
+    const std::int64_t from = m_pulse.recordedFrames();
+    QElapsedTimer clock;
+    clock.start();
+    m_player->play(tonePath, SoundPlayer::Mode::Asynchronous);
+    listen(400);
+    const qint64 cutAfterMs = clock.elapsed();
+    m_player->play(wrong, SoundPlayer::Mode::Asynchronous);
+    listen(1500);
+
+    const Samples heard = m_pulse.recording();
+    const HeardSearch::Found cut = HeardSearch::find(heard, tone, from);
+    QVERIFY(cut.found);
+    QCOMPARE(cut.lostAtStart, 0);
+    QCOMPARE(cut.holes, 0); // and none of the rest later
+    // Both sounds start as late after their call; so the tone lasts as long
+    // as the calls lie apart.
+    const double heardMs = ms(cut.last - cut.first + 1);
+    qInfo("cut after %.1f ms, %lld ms after it started", heardMs, cutAfterMs);
+    QVERIFY2(
+        std::abs(heardMs - double(cutAfterMs)) <= BusyMachineMs,
+        qPrintable(
+            QStringLiteral("the tone was heard for %1 ms of %2 ms").arg(heardMs).arg(cutAfterMs)));
+    const HeardSearch::Found next = HeardSearch::find(heard, samplesOf(wrong), cut.last + 1);
+    qInfo("%.1f ms of silence before the next sound", ms(next.first - cut.last - 1));
+    QVERIFY2(next.whole(), qPrintable(describe(wrong, next)));
+    QVERIFY2(next.first - cut.last <= frames(30),
+             qPrintable(QStringLiteral("%1 ms of silence").arg(ms(next.first - cut.last))));
+}
+
+void TestAudio::serverGoesAwayAndAnotherComes()
+{
+    // Qt's sound backend tries to connect again once, three seconds after
+    // losing its server: the next one is there by then.
+    PrivatePulse next;
+    QString error;
+    QVERIFY2(next.start(&error), qPrintable(error));
+
+    const QString long1 = fullPath(SoundFiles::Scopri2);
+    const double seconds = double(samplesOf(long1).size()) / Rate;
+    QTimer::singleShot(600, [this] { m_pulse.kill(); });
+    QElapsedTimer clock;
+    clock.start();
+    m_player->speak({long1});
+    const qint64 tookMs = clock.elapsed();
+    qInfo("a prompt of %.0f ms lasted %lld ms with its server gone", seconds * 1000, tookMs);
+    QVERIFY2(tookMs <= qint64(seconds * 1000) + BusyMachineMs,
+             qPrintable(QStringLiteral("%1 ms for %2 s").arg(tookMs).arg(seconds)));
+
+    const QString word = fullPath(SoundFiles::Diviso);
+    listen(5000);
+    const std::int64_t from = next.recordedFrames();
+    m_player->speak({word});
+    listen(500);
+    const HeardSearch::Found f = HeardSearch::find(next.recording(), samplesOf(word), from);
+    QVERIFY2(f.whole(), qPrintable(describe(word, f)));
+}
+
+QTEST_MAIN(TestAudio)
+#include "tst_audio.moc"

@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: 2026 The Quozzoli developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+// A PulseAudio server of the test's own, in a folder of its own, with a null
+// sink at 44100 Hz whose monitor is recorded: what the recording holds is what
+// a listener would have heard. Once started, this process's sound output
+// connects to it.
+class PrivatePulse
+{
+public:
+    PrivatePulse();
+    ~PrivatePulse();
+
+    // Starts the server and waits until it answers; then the recording, with a
+    // low-latency stream of silence beside it (the monitor of a null sink
+    // drops audio while the sink wakes up). False, with the reason, when any
+    // of it fails.
+    bool start(QString *error);
+    // The server dies, as it would if it crashed; the recording ends.
+    void kill();
+
+    // Frames recorded so far (mono, 16-bit, 44100 Hz).
+    std::int64_t recordedFrames() const;
+    std::vector<std::int16_t> recording() const;
+
+    static constexpr int Rate = 44100;
+
+private:
+    bool run(const QStringList &arguments, int timeoutMs) const;
+    std::unique_ptr<QProcess> spawn(const QString &program, const QStringList &arguments) const;
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<QProcess> m_server;
+    std::unique_ptr<QProcess> m_silence;
+    std::unique_ptr<QProcess> m_recorder;
+    int m_recordings = 0;
+};
