@@ -3,13 +3,14 @@
 
 #pragma once
 
-#include "screenid.h"
+#include "exerciseframe.h"
 #include "termdrawer.h"
 
 namespace Quozzoli {
 
 // How a screen lets the child choose its terms: the menu item that brings up
 // the panel, the items "0" .. lastItem, and the range the term is drawn from.
+// In the times tables' factor mode the table 0 is never asked: see TableDrawer.
 struct TermsChoice
 {
     const char *menuItem = "";
@@ -22,9 +23,9 @@ struct TermsChoice
     {
         return TermDrawer(lowest, highest - lowest + 1, std::move(isChosen));
     }
-};
 
-// The choice of the divisor on Form1 and Form3, of the table on Form10.
-const TermsChoice &termsChoice(ScreenId id);
+    // "Scegli i termini da utilizzare" in the menu bar, with so many blanks after it.
+    MenuEntry menuEntry(int blanks) const;
+};
 
 } // namespace Quozzoli

@@ -4,7 +4,9 @@
 #include "candyboard.h"
 
 #include "answerbox.h"
+#include "answerchain.h"
 #include "answerpanel.h"
+#include "boardvoice.h"
 #include "candydrag.h"
 #include "candypicture.h"
 #include "childpicture.h"
@@ -12,15 +14,12 @@
 #include "picturebutton.h"
 #include "services.h"
 #include "sharedvalues.h"
-#include "soundcues.h"
 #include "soundfiles.h"
-#include "soundplayer.h"
 #include "svgpicture.h"
 #include "traydisc.h"
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QPointer>
 #include <QShortcut>
 #include <QTimer>
 
@@ -55,14 +54,30 @@ QLabel *caption(const QString &name, const QString &text, int top, int width, De
     return label;
 }
 
+// Every board's frame is the same but for its colour, faces and "avanti".
+ExerciseFrame boardFrame(const CandyBoard::Setup &setup)
+{
+    return {.clientTwips = QSize(9900, 6720),
+            .designColour = setup.colour,
+            .faces = setup.faces,
+            .esatti = QPoint(8235, 120),
+            .errati = QPoint(8355, 720),
+            .avanti = setup.avanti,
+            .esattiHeading = setup.esattiHeading,
+            .numeric = false,
+            .colours = std::nullopt,
+            .menu = exerciseMenu(10, {}, 11)};
+}
+
 } // namespace
 
-CandyBoard::CandyBoard(ScreenId id, QWidget *parent)
-    : ExerciseScreen(id, parent)
-    , m_layout(boardLayout(id))
+CandyBoard::CandyBoard(const Setup &setup, QWidget *parent)
+    : ExerciseScreen(boardFrame(setup), parent)
+    , m_layout(setup.layout)
     , m_boardId(CandyDrag::newBoardId())
     , m_sharing(m_layout.sharing)
     , m_timer(new QTimer(this))
+    , m_voice(new BoardVoice(this))
 {
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(m_layout.timerMs);
@@ -138,12 +153,12 @@ void CandyBoard::buildPanel()
     canvas()->place(avanti, avantiTwips, {14.25});
     avanti->show();
 
-    connect(m_panel->text1(), &AnswerBox::enterReleased, this,
-            [this] { whenQuiet([this] { text1KeyUp(); }); });
-    if (AnswerBox *text2 = m_panel->text2()) {
-        connect(text2, &AnswerBox::enterReleased, this,
-                [this] { whenQuiet([this] { text2KeyUp(); }); });
-    }
+    // An empty box is a wrong answer here, and the face changes only when
+    // the whole division is right.
+    QList<AnswerBox *> boxes {m_panel->text1()};
+    if (m_panel->text2())
+        boxes.append(m_panel->text2());
+    m_answers = new AnswerChain(this, boxes, {.judgesEmpty = true, .everyRightEntrySmiles = false});
 
     // The panel covers the children and, where it reaches them, the counts;
     // the faces stay on top, so every answer is seen to be judged. Until the
@@ -191,7 +206,7 @@ void CandyBoard::nuovaDivisione()
 
 void CandyBoard::timer1Timer()
 {
-    if (m_speaking || m_closed)
+    if (m_voice->speaking() || m_voice->closed())
         return; // the step waits for the prompt to end
     switch (m_steps.tick(clockSeconds())) {
     case 1:
@@ -308,10 +323,19 @@ void CandyBoard::imBambinoDragDrop(int child, int candy)
             break;
         case CandySharing::Outcome::Complete:
             takeCandy(child, candy);
-            m_panel->open(m_problem.dividendo, m_problem.divisore);
+            openPanel();
             break;
         }
     });
+}
+
+void CandyBoard::openPanel()
+{
+    m_panel->open(m_problem.dividendo, m_problem.divisore);
+    QList<AnswerChain::Answer> answers {{m_panel->text1(), m_problem.quoziente}};
+    if (AnswerBox *text2 = m_panel->text2())
+        answers.append({text2, m_problem.resto});
+    m_answers->start(answers);
 }
 
 void CandyBoard::keyGive(int child)
@@ -368,39 +392,8 @@ void CandyBoard::serveNext(int child)
     m_trays[next]->setEnabled(true);
 }
 
-void CandyBoard::text1KeyUp()
+void CandyBoard::answerSolved(AnswerBox *last)
 {
-    AnswerBox *box = m_panel->text1();
-    if (m_panel->isHidden() || !box->isEnabled())
-        return;
-    if (!box->holds(m_problem.quoziente)) {
-        wrongEntry(box);
-        return;
-    }
-    AnswerBox *text2 = m_panel->text2();
-    if (!text2) {
-        solved(box);
-        return;
-    }
-    box->setEnabled(false);
-    text2->setEnabled(true);
-    text2->setFocus();
-}
-
-void CandyBoard::text2KeyUp()
-{
-    AnswerBox *box = m_panel->text2();
-    if (!box || m_panel->isHidden() || !box->isEnabled())
-        return;
-    if (box->holds(m_problem.resto))
-        solved(box);
-    else
-        wrongEntry(box);
-}
-
-void CandyBoard::solved(AnswerBox *box)
-{
-    showVerdict(true);
     addRight(false); // the count is shown when "avanti" is clicked
     std::vector<std::string> solution {SoundFiles::number(m_problem.dividendo), SoundFiles::Diviso,
                                        SoundFiles::number(m_problem.divisore), SoundFiles::Uguale,
@@ -411,7 +404,7 @@ void CandyBoard::solved(AnswerBox *box)
     }
     if (!say(solution))
         return;
-    box->setEnabled(false);
+    last->setEnabled(false);
     waitForAvanti();
 }
 
@@ -428,48 +421,24 @@ void CandyBoard::bottoneAvantiClick()
 
 void CandyBoard::closeEvent(QCloseEvent *event)
 {
-    m_closed = true;
     m_timer->stop();
-    m_pendingInput.clear();
-    if (m_speaking)
-        Services::sound().stop(); // the rest of the sentence is not said
+    m_voice->close();
     ExerciseScreen::closeEvent(event);
+}
+
+bool CandyBoard::speaking() const
+{
+    return m_voice->speaking();
 }
 
 bool CandyBoard::say(const std::vector<std::string> &files)
 {
-    QPointer<CandyBoard> self(this);
-    m_speaking = true;
-    SoundCues::speak(files);
-    if (!self)
-        return false; // the window was closed and destroyed meanwhile
-    m_speaking = false;
-    if (m_closed)
-        return false;
-    if (!m_pendingInput.empty())
-        QMetaObject::invokeMethod(this, &CandyBoard::runPendingInput, Qt::QueuedConnection);
-    return true;
+    return m_voice->say(files);
 }
 
 void CandyBoard::whenQuiet(std::function<void()> input)
 {
-    if (m_closed)
-        return;
-    if (m_speaking) {
-        m_pendingInput.push_back(std::move(input));
-        return;
-    }
-    input();
-}
-
-void CandyBoard::runPendingInput()
-{
-    QPointer<CandyBoard> self(this);
-    while (self && !m_speaking && !m_closed && !m_pendingInput.empty()) {
-        const std::function<void()> input = std::move(m_pendingInput.front());
-        m_pendingInput.pop_front();
-        input();
-    }
+    m_voice->whenQuiet(std::move(input));
 }
 
 } // namespace Quozzoli

@@ -3,7 +3,6 @@
 
 #pragma once
 
-#include "boardlayout.h"
 #include "candyboard.h"
 #include "testenvironment.h"
 
@@ -18,9 +17,10 @@ struct BoardDriver
     TestEnvironment &env;
     Quozzoli::CandyBoard *board = nullptr;
 
-    void scriptProblem(Quozzoli::ScreenId id, int divisore, int quoziente, int resto)
+    // The board's next problem.
+    void scriptProblem(int divisore, int quoziente, int resto)
     {
-        const Quozzoli::BoardLayout &layout = Quozzoli::boardLayout(id);
+        const Quozzoli::BoardLayout &layout = board->layout();
         const Quozzoli::ProblemRule rule = layout.rule();
         env.random.pushDraw(divisore - 1, rule.divisorMax());
         env.random.pushDraw(quoziente - 1, rule.quotientMax());
@@ -30,8 +30,9 @@ struct BoardDriver
 
     Quozzoli::CandyBoard *open(Quozzoli::ScreenId id, int divisore, int quoziente, int resto = 0)
     {
-        scriptProblem(id, divisore, quoziente, resto);
+        // Opening draws nothing: the problem is drawn in the first step.
         board = static_cast<Quozzoli::CandyBoard *>(env.open(id));
+        scriptProblem(divisore, quoziente, resto);
         return board;
     }
 

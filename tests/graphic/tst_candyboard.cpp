@@ -348,7 +348,7 @@ void TestCandyBoard::quotitionSharing()
         QTest::keyClicks(text2, QString::number(problem[2]));
         QTest::keyClick(text2, Qt::Key_Return);
     }
-    b.scriptProblem(screen, 2, 2, 1);
+    b.scriptProblem(2, 2, 1);
     b.board->bottoneAvanti()->click();
     for (int n = 0; n < 5; ++n)
         QVERIFY(b.child(n)->isEnabled() && b.child(n)->isHidden());
