@@ -6,6 +6,7 @@
 #include "boardlayout.h"
 #include "candyproblem.h"
 #include "candysharing.h"
+#include "childrenrow.h"
 #include "exercisescreen.h"
 #include "stepsequencer.h"
 
@@ -14,7 +15,6 @@
 #include <string>
 #include <vector>
 
-class QFrame;
 class QLabel;
 class QTimer;
 
@@ -24,8 +24,6 @@ class AnswerChain;
 class AnswerPanel;
 class BoardVoice;
 class CandyPicture;
-class ChildPicture;
-class TrayDisc;
 
 // The candy-and-children board of the four graphic screens. After a spoken
 // introduction in three timed steps the child drags the candies onto the
@@ -87,8 +85,8 @@ protected:
     void whenQuiet(std::function<void()> input) override;
 
 private:
-    void buildTable();
-    void buildChildren();
+    QList<CandyPicture *> buildTable();
+    void connectChildren();
     void buildCaptions();
     void buildPanel();
     void buildKeys();
@@ -97,8 +95,6 @@ private:
     void takeCandy(int child, int candy);
     void refuseCandy();
     void openPanel();
-    void serveNext(int child);
-    void describeTray(int child);
     bool say(const std::vector<std::string> &files);
 
     const BoardLayout &m_layout;
@@ -106,10 +102,8 @@ private:
     CandySharing m_sharing;
     StepSequencer m_steps;
     CandyProblem m_problem;
-    QList<CandyPicture *> m_candies;
-    QList<ChildPicture *> m_children;
-    QList<QFrame *> m_trays;
-    QList<TrayDisc *> m_discs;
+    QList<CandyPicture *> m_candies; // made first: the children stand in front of them
+    ChildrenRow m_children;
     QLabel *m_label3 = nullptr;
     QLabel *m_label4 = nullptr;
     QLabel *m_label5 = nullptr;
