@@ -10,7 +10,6 @@ namespace Quozzoli {
 
 // How a screen lets the child choose its terms: the menu item that brings up
 // the panel, the items "0" .. lastItem, and the range the term is drawn from.
-// In the times tables' factor mode the table 0 is never asked: see TableDrawer.
 struct TermsChoice
 {
     const char *menuItem = "";
