@@ -17,114 +17,82 @@ namespace {
 
 using Terms = QList<int>;
 
+// How a screen's problem is scripted: a division (the divisor, the quotient
+// and, with a remainder, the remainder) or a table (the table, the factor).
+enum class Problem { Division, Factor, Product };
+
 // A drill screen as these tests drive it.
 struct DrillScreen
 {
     ScreenId id;
+    Problem problem;
     const char *problemLabel;
     QStringList boxes; // the boxes of a problem, in the order they are filled
     QStringList hiddenBoxes;
     const char *termsItem;
     int lastTerm;
-    bool ownCounts; // the screen keeps its counts to itself
-    bool clearsCountsOnExit;
-    int seedsPerVisit;
-    // Opens the screen on the problem of these terms, with this background.
-    std::function<ExerciseScreen *(TestEnvironment &, const Terms &, int colour)> open;
+    bool ownCounts = false; // the screen keeps its counts to itself
+    bool clearsCountsOnExit = false;
+    int seedsPerVisit = 0;
 };
 
-void scriptDivision(TestEnvironment &env, const Terms &terms, int colour)
+const DrillScreen Form1Drill(ScreenId::Form1, Problem::Division, "EtNumero", {"Text1"}, {},
+                             "mnuTermini", 9);
+const DrillScreen Form3Drill(ScreenId::Form3, Problem::Division, "EtNumero", {"Text1", "Text2"}, {},
+                             "mnuTermini", 9, true, false, 1);
+const DrillScreen Form10FactorDrill(ScreenId::Form10, Problem::Factor, "EtichettaNumero", {"Text2"},
+                                    {"Text1"}, "MenuNumeroMassimo", 10, false, true);
+const DrillScreen Form10ProductDrill(ScreenId::Form10, Problem::Product, "EtichettaNumero",
+                                     {"Text1"}, {"Text2"}, "MenuNumeroMassimo", 10, false, true);
+
+void script(TestEnvironment &env, Problem problem, const Terms &terms, int colour)
 {
     env.random.pushDraw(colour, 18);
+    if (problem != Problem::Division) {
+        env.random.pushDraw(terms.at(0), 11);
+        env.random.pushDraw(terms.at(1), 11);
+        return;
+    }
     env.random.pushDraw(terms.at(0) - 1, 9);
     env.random.pushDraw(terms.at(1), terms.size() > 2 ? 10 : 9);
     if (terms.size() > 2)
         env.random.pushDraw(terms.at(2), terms.at(0));
 }
 
-void scriptTable(TestEnvironment &env, const Terms &terms, int colour)
+// The screen open on the problem of these terms, with this background.
+ExerciseScreen *open(TestEnvironment &env, const DrillScreen &drill, const Terms &terms,
+                     bool wait = true, int colour = 0)
 {
-    env.random.pushDraw(colour, 18);
-    env.random.pushDraw(terms.at(0), 11);
-    env.random.pushDraw(terms.at(1), 11);
+    shared().attendiBottone = wait;
+    switch (drill.problem) {
+    case Problem::Division:
+        script(env, drill.problem, terms, colour);
+        return env.open<ExerciseScreen>(drill.id);
+    case Problem::Factor:
+        // The factor mode poses one problem, the activation another.
+        script(env, drill.problem, {3, 4}, 0);
+        script(env, drill.problem, terms, colour);
+        return env.open<ExerciseScreen>(drill.id);
+    case Problem::Product:
+        break;
+    }
+    auto *form = env.open<ExerciseScreen>(drill.id);
+    script(env, drill.problem, terms, colour);
+    trigger(form, "MenuProdotto");
+    return form;
 }
 
-ExerciseScreen *openDivision(ScreenId id, TestEnvironment &env, const Terms &terms, int colour)
+AnswerBox *firstBox(const ExerciseScreen *form, const DrillScreen &drill)
 {
-    scriptDivision(env, terms, colour);
-    return env.open<ExerciseScreen>(id);
+    return box(form, qPrintable(drill.boxes.first()));
 }
 
-const DrillScreen Form1Drill {
-    ScreenId::Form1,
-    "EtNumero",
-    {QStringLiteral("Text1")},
-    {},
-    "mnuTermini",
-    9,
-    false,
-    false,
-    0,
-    [](TestEnvironment &env, const Terms &terms, int colour) {
-        return openDivision(ScreenId::Form1, env, terms, colour);
-    },
-};
-
-const DrillScreen Form3Drill {
-    ScreenId::Form3,
-    "EtNumero",
-    {QStringLiteral("Text1"), QStringLiteral("Text2")},
-    {},
-    "mnuTermini",
-    9,
-    true,
-    false,
-    1,
-    [](TestEnvironment &env, const Terms &terms, int colour) {
-        return openDivision(ScreenId::Form3, env, terms, colour);
-    },
-};
-
-// The factor mode poses one problem, the activation another.
-const DrillScreen Form10FactorDrill {
-    ScreenId::Form10,
-    "EtichettaNumero",
-    {QStringLiteral("Text2")},
-    {QStringLiteral("Text1")},
-    "MenuNumeroMassimo",
-    10,
-    false,
-    true,
-    0,
-    [](TestEnvironment &env, const Terms &terms, int colour) {
-        scriptTable(env, {3, 4}, 0);
-        scriptTable(env, terms, colour);
-        return env.open<ExerciseScreen>(ScreenId::Form10);
-    },
-};
-
-const DrillScreen Form10ProductDrill {
-    ScreenId::Form10,
-    "EtichettaNumero",
-    {QStringLiteral("Text1")},
-    {QStringLiteral("Text2")},
-    "MenuNumeroMassimo",
-    10,
-    false,
-    true,
-    0,
-    [](TestEnvironment &env, const Terms &terms, int colour) {
-        auto *form = env.open<ExerciseScreen>(ScreenId::Form10);
-        scriptTable(env, terms, colour);
-        trigger(form, "MenuProdotto");
-        return form;
-    },
-};
+using Details = std::function<void(ExerciseScreen *)>;
 
 } // namespace
 
 Q_DECLARE_METATYPE(const DrillScreen *)
-Q_DECLARE_METATYPE(std::function<void(ExerciseScreen *)>)
+Q_DECLARE_METATYPE(Details)
 
 class TestDrillScreens : public QObject
 {
@@ -142,10 +110,6 @@ private slots:
     void esci();
 
 private:
-    ExerciseScreen *open(const DrillScreen &drill, const Terms &terms, bool wait = true,
-                         int colour = 0);
-    AnswerBox *firstBox(const ExerciseScreen *form, const DrillScreen &drill) const;
-
     std::unique_ptr<TestEnvironment> m_env;
 };
 
@@ -153,18 +117,6 @@ void TestDrillScreens::init()
 {
     m_env.reset(); // the old environment goes before the new one comes
     m_env = std::make_unique<TestEnvironment>();
-}
-
-ExerciseScreen *TestDrillScreens::open(const DrillScreen &drill, const Terms &terms, bool wait,
-                                       int colour)
-{
-    shared().attendiBottone = wait;
-    return drill.open(*m_env, terms, colour);
-}
-
-AnswerBox *TestDrillScreens::firstBox(const ExerciseScreen *form, const DrillScreen &drill) const
-{
-    return box(form, qPrintable(drill.boxes.first()));
 }
 
 void TestDrillScreens::opening_data()
@@ -175,21 +127,20 @@ void TestDrillScreens::opening_data()
     QTest::addColumn<QColor>("background");
     QTest::addColumn<QString>("problem");
     QTest::addColumn<int>("draws");
-    QTest::addColumn<std::function<void(ExerciseScreen *)>>("details");
+    QTest::addColumn<Details>("details");
     QTest::addColumn<bool>("wait");
     for (bool wait : {true, false}) {
         const char *how = wait ? ", waits for avanti" : ", goes on at once";
-        QTest::addRow("Form1%s", how)
-            << &Form1Drill << Terms {7, 8} << 2 << QColor(255, 0, 0) << " 56 :  7 = " << 3
-            << std::function<void(ExerciseScreen *)>([](ExerciseScreen *) {
-                   QCOMPARE(shared().dividendo, 56);
-                   QCOMPARE(shared().divisore, 7);
-                   QCOMPARE(shared().quoziente, 8);
-               })
-            << wait;
+        QTest::addRow("Form1%s", how) << &Form1Drill << Terms {7, 8} << 2 << QColor(255, 0, 0)
+                                      << " 56 :  7 = " << 3 << Details([](ExerciseScreen *) {
+                                             QCOMPARE(shared().dividendo, 56);
+                                             QCOMPARE(shared().divisore, 7);
+                                             QCOMPARE(shared().quoziente, 8);
+                                         })
+                                      << wait;
         QTest::addRow("Form3%s", how)
             << &Form3Drill << Terms {6, 7, 5} << 2 << QColor(255, 0, 0) << " 47 :  6 =    " << 4
-            << std::function<void(ExerciseScreen *)>([](ExerciseScreen *form) {
+            << Details([](ExerciseScreen *form) {
                    QCOMPARE(labelText(form, "Label3"), QStringLiteral("R."));
                    QCOMPARE(static_cast<Form3 *>(form)->problem().quotient, 7);
                    QCOMPARE(static_cast<Form3 *>(form)->problem().remainder, 5);
@@ -197,8 +148,7 @@ void TestDrillScreens::opening_data()
             << wait;
         QTest::addRow("Form10%s", how)
             << &Form10FactorDrill << Terms {7, 6} << 5 << QColor(255, 255, 192)
-            << " 7 x        = 42" << 6
-            << std::function<void(ExerciseScreen *)>([](ExerciseScreen *screen) {
+            << " 7 x        = 42" << 6 << Details([](ExerciseScreen *screen) {
                    auto *form = static_cast<Form10 *>(screen);
                    QCOMPARE(form->problem().primoFattore, 7);
                    QVERIFY(form->factorMode());
@@ -221,12 +171,12 @@ void TestDrillScreens::opening()
     QFETCH(QColor, background);
     QFETCH(QString, problem);
     QFETCH(int, draws);
-    QFETCH(std::function<void(ExerciseScreen *)>, details);
+    QFETCH(Details, details);
     QFETCH(bool, wait);
     // Counts left behind by another screen.
     shared().numeroEsatti.increment();
     shared().numeroErrati.increment();
-    auto *form = open(*drill, terms, wait, colour);
+    auto *form = open(*m_env, *drill, terms, wait, colour);
 
     QCOMPARE(labelText(form, drill->problemLabel), problem);
     QCOMPARE(form->background(), background);
@@ -287,7 +237,7 @@ void TestDrillScreens::wrongAnswers()
     QFETCH(QString, wrong);
     QFETCH(QString, right);
     QFETCH(bool, wait);
-    auto *form = open(*drill, terms, wait);
+    auto *form = open(*m_env, *drill, terms, wait);
     AnswerBox *answerBox = firstBox(form, *drill);
     const QString problem = labelText(form, drill->problemLabel);
     const int drawsBefore = m_env->random.draws();
@@ -345,7 +295,7 @@ void TestDrillScreens::enterOnEmptyBoxDoesNothing()
     QFETCH(const DrillScreen *, drill);
     QFETCH(Terms, terms);
     QFETCH(QStringList, rights);
-    auto *form = open(*drill, terms);
+    auto *form = open(*m_env, *drill, terms);
     const int drawsBefore = m_env->random.draws();
     for (int step = 0; step < drill->boxes.size(); ++step) {
         AnswerBox *answerBox = box(form, qPrintable(drill->boxes.at(step)));
@@ -397,7 +347,7 @@ void TestDrillScreens::esci()
     QFETCH(Terms, again);
     QFETCH(QString, againProblem);
     QFETCH(bool, yes);
-    auto *form = open(*drill, terms);
+    auto *form = open(*m_env, *drill, terms);
     const QString problem = labelText(form, drill->problemLabel);
     AnswerBox *first = firstBox(form, *drill);
     answer(first, QStringLiteral("1"));
@@ -431,7 +381,7 @@ void TestDrillScreens::esci()
     QCOMPARE(shared().numeroEsatti.value(), leftBehind);
     QCOMPARE(shared().numeroErrati.value(), leftBehind);
 
-    auto *comeBack = open(*comingBack, again);
+    auto *comeBack = open(*m_env, *comingBack, again);
     QCOMPARE(m_env->random.seeds(), 2 * drill->seedsPerVisit); // a fresh seed at every visit
     QCOMPARE(labelText(comeBack, "EtichettaEsatti"), QStringLiteral("0"));
     QCOMPARE(labelText(comeBack, "EtichettaErrati"), QStringLiteral("0"));
