@@ -10,6 +10,30 @@
 #include <QMetaObject>
 #include <QTimer>
 
+// The files a board says.
+namespace BoardSounds {
+
+inline QString number(int n)
+{
+    return QStringLiteral("\\voci\\%1.wav").arg(n);
+}
+
+inline const QString CiSono = QStringLiteral("\\voci\\cisono.wav");
+inline const QString Caramelle = QStringLiteral("\\voci\\caramelle.wav");
+inline const QString Attento = QStringLiteral("\\voci\\attento1.wav");
+
+// A division read back: "27 diviso 3 uguale 9", with "resto" and the remainder if any.
+inline QStringList solution(int dividendo, int divisore, int quoziente, int resto = -1)
+{
+    QStringList files {number(dividendo), QStringLiteral("\\voci\\diviso.wav"), number(divisore),
+                       QStringLiteral("\\voci\\uguale.wav"), number(quoziente)};
+    if (resto >= 0)
+        files << QStringLiteral("\\voci\\resto.wav") << number(resto);
+    return files;
+}
+
+} // namespace BoardSounds
+
 // Opens a candy board whose first problem is the one given, and drives its
 // step clock as the running timer would.
 struct BoardDriver
