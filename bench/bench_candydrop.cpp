@@ -41,13 +41,15 @@ void BenchCandyDrop::drop_data()
 {
     QTest::addColumn<ScreenId>("id");
     QTest::addColumn<Drop>("drop");
+    BenchEnvironment env(BenchEnvironment::Sound::Silent);
     for (const MenuExercise &exercise : MenuExercise::all()) {
         if (exercise.numeric)
             continue;
         const QByteArray name(exercise.name);
         QTest::newRow(name + " taken") << exercise.id << Drop::Taken;
         QTest::newRow(name + " completes the sharing") << exercise.id << Drop::Completes;
-        if (boardLayout(exercise.id).sharing == SharingMode::Partition)
+        // Only a board that shares among a given number of children refuses a candy.
+        if (env.open<CandyBoard>(exercise.id)->layout().sharing == SharingMode::Partition)
             QTest::newRow(name + " refused") << exercise.id << Drop::Refused;
     }
 }
@@ -59,7 +61,7 @@ void BenchCandyDrop::drop()
     BenchEnvironment env(BenchEnvironment::Sound::Silent);
     TestEnvironment &doubles = env.doubles();
     auto *board = env.open<CandyBoard>(id);
-    const BoardLayout &layout = boardLayout(id);
+    const BoardLayout &layout = board->layout();
     const bool partition = layout.sharing == SharingMode::Partition;
     // Two children with three candies each, or three candies for each of two children.
     const int divisore = partition ? 2 : 3;

@@ -27,23 +27,33 @@ template<class S> void add(ScreenId id)
     Navigator::registerScreen(id, [] { return new S; });
 }
 
+// A screen reader calls an exercise as the menu calls the button that opens it.
+template<class S> void addExercise(ScreenId id)
+{
+    Navigator::registerScreen(id, [id] {
+        auto *screen = new S;
+        screen->setAccessibleName(FormMenu::spokenName(id));
+        return screen;
+    });
+}
+
 } // namespace
 
 void registerScreens()
 {
     add<FormAvvio>(ScreenId::FormAvvio);
     add<FormMenu>(ScreenId::FormMenu);
-    add<Form1>(ScreenId::Form1);
-    add<Form2>(ScreenId::Form2);
-    add<Form3>(ScreenId::Form3);
-    add<Form4>(ScreenId::Form4);
-    add<Form5>(ScreenId::Form5);
-    add<Form6>(ScreenId::Form6);
-    add<Form7>(ScreenId::Form7);
-    add<Form8>(ScreenId::Form8);
-    add<Form9>(ScreenId::Form9);
-    add<Form10>(ScreenId::Form10);
-    add<Form11>(ScreenId::Form11);
+    addExercise<Form1>(ScreenId::Form1);
+    addExercise<Form2>(ScreenId::Form2);
+    addExercise<Form3>(ScreenId::Form3);
+    addExercise<Form4>(ScreenId::Form4);
+    addExercise<Form5>(ScreenId::Form5);
+    addExercise<Form6>(ScreenId::Form6);
+    addExercise<Form7>(ScreenId::Form7);
+    addExercise<Form8>(ScreenId::Form8);
+    addExercise<Form9>(ScreenId::Form9);
+    addExercise<Form10>(ScreenId::Form10);
+    addExercise<Form11>(ScreenId::Form11);
 }
 
 } // namespace Quozzoli

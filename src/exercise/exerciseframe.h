@@ -4,7 +4,6 @@
 #pragma once
 
 #include "colourtable.h"
-#include "screenid.h"
 
 #include <QColor>
 #include <QList>
@@ -23,7 +22,15 @@ struct MenuEntry
     QString name;
     QString caption;
     QList<MenuEntry> items;
+
+    // A command whose caption is followed by so many blanks.
+    static MenuEntry command(const char *name, const char *caption, int blanks = 0);
 };
+
+// The menu bar of an exercise: "Azzera conteggio", the screen's own entries,
+// "Informazioni" and "Esci", each caption padded with its blanks.
+QList<MenuEntry> exerciseMenu(int azzeraBlanks, const QList<MenuEntry> &own,
+                              int informazioniBlanks);
 
 // What tells one exercise screen's frame from another's: the client area, the
 // design colour, where the faces, counters and "avanti" stand (twips), and the
@@ -41,7 +48,5 @@ struct ExerciseFrame
     std::optional<ColourTableVariant> colours; // none: the design colour stays
     QList<MenuEntry> menu;
 };
-
-const ExerciseFrame &exerciseFrame(ScreenId id);
 
 } // namespace Quozzoli

@@ -5,7 +5,6 @@
 
 #include "answerbox.h"
 #include "dialogs.h"
-#include "formmenu.h"
 #include "navigator.h"
 #include "pictureaccessible.h"
 #include "picturebutton.h"
@@ -34,8 +33,8 @@ QString written(long value)
     return QString::fromStdString(writtenNumber(value));
 }
 
-ExerciseScreen::ExerciseScreen(ScreenId id, QWidget *parent)
-    : Screen(exerciseFrame(id).clientTwips, exerciseFrame(id).designColour, parent)
+ExerciseScreen::ExerciseScreen(const ExerciseFrame &frame, QWidget *parent)
+    : Screen(frame.clientTwips, frame.designColour, parent)
     , m_esatti(&shared().numeroEsatti)
     , m_errati(&shared().numeroErrati)
     , m_esattiLabel(
@@ -47,8 +46,6 @@ ExerciseScreen::ExerciseScreen(ScreenId id, QWidget *parent)
     , m_avanti(new PictureButton(QStringLiteral("avanti"), QStringLiteral(":/pictures/freccia.svg"),
                                  canvas()))
 {
-    const ExerciseFrame &frame = exerciseFrame(id);
-    setAccessibleName(FormMenu::spokenName(id));
     if (frame.colours)
         setColourTable(*frame.colours);
 
@@ -186,6 +183,13 @@ void ExerciseScreen::problemSolved()
         waitForAvanti();
     else
         nuovaDivisione();
+}
+
+void ExerciseScreen::answerSolved(AnswerBox *last)
+{
+    if (waitsForAvanti())
+        last->setEnabled(false);
+    problemSolved();
 }
 
 void ExerciseScreen::waitForAvanti()

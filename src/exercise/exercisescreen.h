@@ -9,6 +9,8 @@
 
 #include <QHash>
 
+#include <functional>
+
 class QAction;
 class QLabel;
 
@@ -26,7 +28,7 @@ class ExerciseScreen : public Screen
     Q_OBJECT
 
 public:
-    explicit ExerciseScreen(ScreenId id, QWidget *parent = nullptr);
+    explicit ExerciseScreen(const ExerciseFrame &frame, QWidget *parent = nullptr);
 
     // Poses a new problem.
     virtual void nuovaDivisione() = 0;
@@ -65,6 +67,12 @@ protected:
     // "avanti" enabled, to be pressed when the child is ready.
     void waitForAvanti();
 
+    // The last answer box of the problem was right: by default its box
+    // closes if "avanti" is awaited, and the problem is solved.
+    virtual void answerSolved(AnswerBox *last);
+    // Input is handled now, or once the screen can take it.
+    virtual void whenQuiet(std::function<void()> input) { input(); }
+
     virtual void bottoneAvantiClick();
     virtual void mnuEsciClick();
 
@@ -72,6 +80,8 @@ protected:
     QLabel *makeProblemLabel(const QString &name);
 
 private:
+    friend class AnswerChain;
+
     void buildMenu(const QList<MenuEntry> &menu);
     void showCount(QLabel *label, const QString &text);
 

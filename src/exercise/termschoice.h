@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "screenid.h"
+#include "exerciseframe.h"
 #include "termdrawer.h"
 
 namespace Quozzoli {
@@ -22,9 +22,9 @@ struct TermsChoice
     {
         return TermDrawer(lowest, highest - lowest + 1, std::move(isChosen));
     }
-};
 
-// The choice of the divisor on Form1 and Form3, of the table on Form10.
-const TermsChoice &termsChoice(ScreenId id);
+    // "Scegli i termini da utilizzare" in the menu bar, with so many blanks after it.
+    MenuEntry menuEntry(int blanks) const;
+};
 
 } // namespace Quozzoli

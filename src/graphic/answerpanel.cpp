@@ -63,14 +63,7 @@ void AnswerPanel::open(int dividendo, int divisore)
 {
     m_label7->setText(written(dividendo) + QStringLiteral(" :") + written(divisore)
                       + QStringLiteral(" = "));
-    m_text1->clear();
-    m_text1->setEnabled(true);
-    if (m_text2) {
-        m_text2->clear();
-        m_text2->setEnabled(false);
-    }
     show();
-    m_text1->setFocus();
 }
 
 } // namespace Quozzoli

@@ -25,7 +25,8 @@ public:
 
     AnswerPanel(const BoardLayout &layout, DesignCanvas *canvas);
 
-    // Shows the panel with the division and the quotient box ready.
+    // Shows the panel with the division written out; the board's answer
+    // chain readies the boxes.
     void open(int dividendo, int divisore);
 
     QLabel *label7() const { return m_label7; }

@@ -5,7 +5,6 @@
 
 #include "candysharing.h"
 #include "problemrule.h"
-#include "screenid.h"
 
 #include <QPoint>
 #include <QRect>
@@ -31,13 +30,17 @@ struct BoardLayout
     QString label5Caption;
     int label5Width = 6735;
 
+    // The layout of a board that asks the quotient only, and of one that
+    // asks the remainder after it; the captions name the child's task.
+    static BoardLayout quotientOnly(SharingMode sharing, int labelWidth, const QString &task);
+    static BoardLayout withRemainder(SharingMode sharing, int timerMs, QPoint panelAt,
+                                     int labelWidth, const QString &task);
+
     ProblemRule rule() const
     {
         return sharing == SharingMode::Partition ? ProblemRule::partition(remainder)
                                                  : ProblemRule::quotition(remainder);
     }
 };
-
-const BoardLayout &boardLayout(ScreenId id);
 
 } // namespace Quozzoli

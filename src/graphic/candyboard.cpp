@@ -4,23 +4,22 @@
 #include "candyboard.h"
 
 #include "answerbox.h"
+#include "answerchain.h"
 #include "answerpanel.h"
+#include "boardvoice.h"
 #include "candydrag.h"
 #include "candypicture.h"
 #include "childpicture.h"
+#include "childrenrow.h"
 #include "clock.h"
 #include "picturebutton.h"
 #include "services.h"
 #include "sharedvalues.h"
-#include "soundcues.h"
 #include "soundfiles.h"
-#include "soundplayer.h"
 #include "svgpicture.h"
-#include "traydisc.h"
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QPointer>
 #include <QShortcut>
 #include <QTimer>
 
@@ -29,13 +28,6 @@ namespace Quozzoli {
 namespace {
 
 constexpr QSize CandyTwips(495, 495);
-constexpr QSize ChildTwips(1095, 1455);
-constexpr QSize TrayTwips(1335, 1455);
-constexpr QSize DiscTwips(375, 375);
-constexpr int ChildTop = 2040;
-constexpr int ChildLefts[CandySharing::Children] = {240, 1920, 3600, 5280, 6960};
-constexpr int TrayTop = 3600;
-constexpr int TrayLefts[CandySharing::Children] = {120, 1800, 3480, 5160, 6840};
 constexpr int CaptionLeft = 120;
 constexpr int CaptionHeight = 360;
 constexpr int Label3Width = 6735;
@@ -55,64 +47,61 @@ QLabel *caption(const QString &name, const QString &text, int top, int width, De
     return label;
 }
 
+// Every board's frame is the same but for its colour, faces and "avanti".
+ExerciseFrame boardFrame(const CandyBoard::Setup &setup)
+{
+    return {.clientTwips = QSize(9900, 6720),
+            .designColour = setup.colour,
+            .faces = setup.faces,
+            .esatti = QPoint(8235, 120),
+            .errati = QPoint(8355, 720),
+            .avanti = setup.avanti,
+            .esattiHeading = setup.esattiHeading,
+            .numeric = false,
+            .colours = std::nullopt,
+            .menu = exerciseMenu(10, {}, 11)};
+}
+
 } // namespace
 
-CandyBoard::CandyBoard(ScreenId id, QWidget *parent)
-    : ExerciseScreen(id, parent)
-    , m_layout(boardLayout(id))
+CandyBoard::CandyBoard(const Setup &setup, QWidget *parent)
+    : ExerciseScreen(boardFrame(setup), parent)
+    , m_layout(setup.layout)
     , m_boardId(CandyDrag::newBoardId())
     , m_sharing(m_layout.sharing)
+    , m_candies(buildTable())
+    , m_children(m_boardId, canvas())
     , m_timer(new QTimer(this))
+    , m_voice(new BoardVoice(this))
 {
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(m_layout.timerMs);
     connect(m_timer, &QTimer::timeout, this, &CandyBoard::timer1Timer);
 
-    buildTable();
-    buildChildren();
+    connectChildren();
     buildCaptions();
     buildPanel();
     buildKeys();
 }
 
-void CandyBoard::buildTable()
+QList<CandyPicture *> CandyBoard::buildTable()
 {
+    QList<CandyPicture *> candies;
     for (int i = 0; i < Candies; ++i) {
         auto *candy = new CandyPicture(i, m_boardId, canvas());
         canvas()->place(candy,
                         QRect(QPoint(120 + 600 * (i % 10), 120 + 600 * (i / 10)), CandyTwips));
         candy->hide();
-        m_candies.append(candy);
+        candies.append(candy);
     }
+    return candies;
 }
 
-void CandyBoard::buildChildren()
+void CandyBoard::connectChildren()
 {
-    for (int n = 0; n < CandySharing::Children; ++n) {
-        auto *child = new ChildPicture(n, m_boardId, canvas());
-        canvas()->place(child, QRect(QPoint(ChildLefts[n], ChildTop), ChildTwips));
-        child->hide();
-        connect(child, &ChildPicture::candyDropped, this, &CandyBoard::imBambinoDragDrop,
-                Qt::QueuedConnection);
-        m_children.append(child);
-
-        // The tray is see-through: it shows the screen's colour.
-        auto *tray = new QFrame(canvas());
-        tray->setObjectName(QStringLiteral("Frame1_%1").arg(n));
-        tray->setAccessibleName(QStringLiteral("vassoio del bambino %1").arg(n + 1));
-        tray->setFrameStyle(QFrame::Box | QFrame::Sunken);
-        canvas()->place(tray, QRect(QPoint(TrayLefts[n], TrayTop), TrayTwips));
-        tray->hide();
-        m_trays.append(tray);
-
-        for (int k = 0; k < CandySharing::Slots; ++k) {
-            auto *disc = new TrayDisc(CandySharing::discIndex(n, k), tray);
-            const CandySharing::Place place = CandySharing::slotPlace(n, k);
-            canvas()->place(disc, QRect(QPoint(place.left, place.top), DiscTwips));
-            disc->hide();
-            m_discs.append(disc);
-        }
-        describeTray(n);
+    for (int n = 0; n < m_children.size(); ++n) {
+        connect(m_children.child(n), &ChildPicture::candyDropped, this,
+                &CandyBoard::imBambinoDragDrop, Qt::QueuedConnection);
     }
 }
 
@@ -138,12 +127,12 @@ void CandyBoard::buildPanel()
     canvas()->place(avanti, avantiTwips, {14.25});
     avanti->show();
 
-    connect(m_panel->text1(), &AnswerBox::enterReleased, this,
-            [this] { whenQuiet([this] { text1KeyUp(); }); });
-    if (AnswerBox *text2 = m_panel->text2()) {
-        connect(text2, &AnswerBox::enterReleased, this,
-                [this] { whenQuiet([this] { text2KeyUp(); }); });
-    }
+    // An empty box is a wrong answer here, and the face changes only when
+    // the whole division is right.
+    QList<AnswerBox *> boxes {m_panel->text1()};
+    if (m_panel->text2())
+        boxes.append(m_panel->text2());
+    m_answers = new AnswerChain(this, boxes, {.judgesEmpty = true, .everyRightEntrySmiles = false});
 
     // The panel covers the children and, where it reaches them, the counts;
     // the faces stay on top, so every answer is seen to be judged. Until the
@@ -181,17 +170,13 @@ void CandyBoard::nuovaDivisione()
     m_label5->hide();
     for (CandyPicture *candy : std::as_const(m_candies))
         candy->hide();
-    for (int n = 0; n < CandySharing::Children; ++n) {
-        m_children[n]->hide();
-        m_children[n]->setEnabled(true);
-        m_trays[n]->hide();
-    }
+    m_children.clear();
     m_sharing.clear();
 }
 
 void CandyBoard::timer1Timer()
 {
-    if (m_speaking || m_closed)
+    if (m_voice->speaking() || m_voice->closed())
         return; // the step waits for the prompt to end
     switch (m_steps.tick(clockSeconds())) {
     case 1:
@@ -240,13 +225,9 @@ void CandyBoard::secondoPasso()
     m_timer->stop();
     if (m_layout.sharing == SharingMode::Partition) {
         const int children = m_problem.divisore;
-        for (int k = 0; k < CandySharing::Slots * children; ++k)
-            m_discs[k]->hide();
-        for (int n = 0; n < children; ++n) {
-            describeTray(n);
-            m_children[n]->show();
-            m_trays[n]->show();
-        }
+        m_children.emptyTrays(children);
+        for (int n = 0; n < children; ++n)
+            m_children.seat(n);
         if (children == 1) {
             if (!say({SoundFiles::SoloUno}))
                 return;
@@ -257,14 +238,8 @@ void CandyBoard::secondoPasso()
             m_label4->setText(QStringLiteral("ci sono %1 bambini").arg(children));
         }
     } else {
-        for (int k = 0; k < CandySharing::Slots * m_problem.quoziente; ++k)
-            m_discs[k]->hide();
-        for (int n = 0; n < m_problem.quoziente; ++n)
-            describeTray(n);
-        m_children[0]->show();
-        m_children[0]->setEnabled(true);
-        m_trays[0]->show();
-        m_trays[0]->setEnabled(true);
+        m_children.emptyTrays(m_problem.quoziente);
+        m_children.seat(0);
         if (!say({SoundFiles::Ogni, SoundFiles::number(m_problem.divisore), SoundFiles::Caramelle}))
             return;
         m_label4->setText(
@@ -288,7 +263,7 @@ void CandyBoard::imBambinoDragDrop(int child, int candy)
     whenQuiet([this, child, candy] {
         if (child < 0 || child >= m_children.size() || candy < 0 || candy >= m_candies.size())
             return;
-        const ChildPicture *picture = m_children[child];
+        const ChildPicture *picture = m_children.child(child);
         // Only a child in view takes a drop, and none once the panel covers them.
         if (picture->isHidden() || !picture->isEnabled() || m_candies[candy]->isHidden()
             || !m_panel->isHidden())
@@ -304,14 +279,23 @@ void CandyBoard::imBambinoDragDrop(int child, int candy)
             break;
         case CandySharing::Outcome::ChildServed:
             takeCandy(child, candy);
-            serveNext(child);
+            m_children.serveNext(child);
             break;
         case CandySharing::Outcome::Complete:
             takeCandy(child, candy);
-            m_panel->open(m_problem.dividendo, m_problem.divisore);
+            openPanel();
             break;
         }
     });
+}
+
+void CandyBoard::openPanel()
+{
+    m_panel->open(m_problem.dividendo, m_problem.divisore);
+    QList<AnswerChain::Answer> answers {{m_panel->text1(), m_problem.quoziente}};
+    if (AnswerBox *text2 = m_panel->text2())
+        answers.append({text2, m_problem.resto});
+    m_answers->start(answers);
 }
 
 void CandyBoard::keyGive(int child)
@@ -333,21 +317,7 @@ void CandyBoard::keyGive(int child)
 void CandyBoard::takeCandy(int child, int candy)
 {
     m_candies[candy]->hide();
-    const int k = std::min(m_sharing.count(child), int(CandySharing::Slots)) - 1;
-    m_discs[CandySharing::discIndex(child, k)]->show();
-    describeTray(child);
-}
-
-// What a screen reader says of a tray: the candies it holds.
-void CandyBoard::describeTray(int child)
-{
-    int held = 0;
-    for (int k = 0; k < CandySharing::Slots; ++k)
-        held += m_discs[CandySharing::discIndex(child, k)]->isHidden() ? 0 : 1;
-    const QString description = held == 0 ? QStringLiteral("nessuna caramella")
-        : held == 1                       ? QStringLiteral("1 caramella")
-                                          : QStringLiteral("%1 caramelle").arg(held);
-    m_trays[child]->setAccessibleDescription(description); // a screen reader is told of it
+    m_children.give(child, m_sharing.count(child));
 }
 
 void CandyBoard::refuseCandy()
@@ -357,50 +327,8 @@ void CandyBoard::refuseCandy()
     say({SoundFiles::Attento1});
 }
 
-void CandyBoard::serveNext(int child)
+void CandyBoard::answerSolved(AnswerBox *last)
 {
-    m_children[child]->setEnabled(false);
-    const int next = child + 1;
-    if (next >= CandySharing::Children)
-        return;
-    m_children[next]->show();
-    m_trays[next]->show();
-    m_trays[next]->setEnabled(true);
-}
-
-void CandyBoard::text1KeyUp()
-{
-    AnswerBox *box = m_panel->text1();
-    if (m_panel->isHidden() || !box->isEnabled())
-        return;
-    if (!box->holds(m_problem.quoziente)) {
-        wrongEntry(box);
-        return;
-    }
-    AnswerBox *text2 = m_panel->text2();
-    if (!text2) {
-        solved(box);
-        return;
-    }
-    box->setEnabled(false);
-    text2->setEnabled(true);
-    text2->setFocus();
-}
-
-void CandyBoard::text2KeyUp()
-{
-    AnswerBox *box = m_panel->text2();
-    if (!box || m_panel->isHidden() || !box->isEnabled())
-        return;
-    if (box->holds(m_problem.resto))
-        solved(box);
-    else
-        wrongEntry(box);
-}
-
-void CandyBoard::solved(AnswerBox *box)
-{
-    showVerdict(true);
     addRight(false); // the count is shown when "avanti" is clicked
     std::vector<std::string> solution {SoundFiles::number(m_problem.dividendo), SoundFiles::Diviso,
                                        SoundFiles::number(m_problem.divisore), SoundFiles::Uguale,
@@ -411,7 +339,7 @@ void CandyBoard::solved(AnswerBox *box)
     }
     if (!say(solution))
         return;
-    box->setEnabled(false);
+    last->setEnabled(false);
     waitForAvanti();
 }
 
@@ -428,48 +356,24 @@ void CandyBoard::bottoneAvantiClick()
 
 void CandyBoard::closeEvent(QCloseEvent *event)
 {
-    m_closed = true;
     m_timer->stop();
-    m_pendingInput.clear();
-    if (m_speaking)
-        Services::sound().stop(); // the rest of the sentence is not said
+    m_voice->close();
     ExerciseScreen::closeEvent(event);
+}
+
+bool CandyBoard::speaking() const
+{
+    return m_voice->speaking();
 }
 
 bool CandyBoard::say(const std::vector<std::string> &files)
 {
-    QPointer<CandyBoard> self(this);
-    m_speaking = true;
-    SoundCues::speak(files);
-    if (!self)
-        return false; // the window was closed and destroyed meanwhile
-    m_speaking = false;
-    if (m_closed)
-        return false;
-    if (!m_pendingInput.empty())
-        QMetaObject::invokeMethod(this, &CandyBoard::runPendingInput, Qt::QueuedConnection);
-    return true;
+    return m_voice->say(files);
 }
 
 void CandyBoard::whenQuiet(std::function<void()> input)
 {
-    if (m_closed)
-        return;
-    if (m_speaking) {
-        m_pendingInput.push_back(std::move(input));
-        return;
-    }
-    input();
-}
-
-void CandyBoard::runPendingInput()
-{
-    QPointer<CandyBoard> self(this);
-    while (self && !m_speaking && !m_closed && !m_pendingInput.empty()) {
-        const std::function<void()> input = std::move(m_pendingInput.front());
-        m_pendingInput.pop_front();
-        input();
-    }
+    m_voice->whenQuiet(std::move(input));
 }
 
 } // namespace Quozzoli

@@ -6,26 +6,24 @@
 #include "boardlayout.h"
 #include "candyproblem.h"
 #include "candysharing.h"
+#include "childrenrow.h"
 #include "exercisescreen.h"
 #include "stepsequencer.h"
 
 #include <QList>
 
-#include <deque>
-#include <functional>
 #include <string>
 #include <vector>
 
-class QFrame;
 class QLabel;
 class QTimer;
 
 namespace Quozzoli {
 
+class AnswerChain;
 class AnswerPanel;
+class BoardVoice;
 class CandyPicture;
-class ChildPicture;
-class TrayDisc;
 
 // The candy-and-children board of the four graphic screens. After a spoken
 // introduction in three timed steps the child drags the candies onto the
@@ -42,7 +40,18 @@ class CandyBoard : public ExerciseScreen
 public:
     static constexpr int Candies = 30;
 
-    explicit CandyBoard(ScreenId id, QWidget *parent = nullptr);
+    // What tells one board from another: its colour, where its faces and
+    // "avanti" stand (twips), whether "Esatti" heads its count, and its layout.
+    struct Setup
+    {
+        QColor colour;
+        QPoint faces;
+        QPoint avanti;
+        bool esattiHeading = true;
+        BoardLayout layout;
+    };
+
+    explicit CandyBoard(const Setup &setup, QWidget *parent = nullptr);
 
     void formActivate() override;
     void nuovaDivisione() override;
@@ -64,7 +73,7 @@ public:
     quint64 boardId() const { return m_boardId; }
     QTimer *timer1() const { return m_timer; }
     AnswerPanel *frame2() const { return m_panel; }
-    bool speaking() const { return m_speaking; }
+    bool speaking() const;
 
 public slots:
     void timer1Timer();
@@ -72,10 +81,12 @@ public slots:
 protected:
     void bottoneAvantiClick() override;
     void closeEvent(QCloseEvent *event) override;
+    void answerSolved(AnswerBox *last) override;
+    void whenQuiet(std::function<void()> input) override;
 
 private:
-    void buildTable();
-    void buildChildren();
+    QList<CandyPicture *> buildTable();
+    void connectChildren();
     void buildCaptions();
     void buildPanel();
     void buildKeys();
@@ -83,36 +94,23 @@ private:
     void restartWait();
     void takeCandy(int child, int candy);
     void refuseCandy();
-    void serveNext(int child);
-    void describeTray(int child);
-    void text1KeyUp();
-    void text2KeyUp();
-    void solved(AnswerBox *box);
-
-    // Says the files as one sentence; false when the screen was closed
-    // meanwhile, and the caller must not go on.
+    void openPanel();
     bool say(const std::vector<std::string> &files);
-    // Handles input now, or after the prompt that is playing.
-    void whenQuiet(std::function<void()> input);
-    void runPendingInput();
 
     const BoardLayout &m_layout;
     const quint64 m_boardId;
     CandySharing m_sharing;
     StepSequencer m_steps;
     CandyProblem m_problem;
-    QList<CandyPicture *> m_candies;
-    QList<ChildPicture *> m_children;
-    QList<QFrame *> m_trays;
-    QList<TrayDisc *> m_discs;
+    QList<CandyPicture *> m_candies; // made first: the children stand in front of them
+    ChildrenRow m_children;
     QLabel *m_label3 = nullptr;
     QLabel *m_label4 = nullptr;
     QLabel *m_label5 = nullptr;
     AnswerPanel *m_panel = nullptr;
+    AnswerChain *m_answers = nullptr;
     QTimer *m_timer;
-    bool m_speaking = false;
-    bool m_closed = false;
-    std::deque<std::function<void()>> m_pendingInput;
+    BoardVoice *m_voice;
 };
 
 } // namespace Quozzoli

@@ -5,8 +5,26 @@
 
 namespace Quozzoli {
 
+namespace {
+
+const CandyBoard::Setup &setup()
+{
+    static const QString ScopriCaramelle
+        = QStringLiteral("Scopri quante caramelle avrà ogni bambino");
+    static const CandyBoard::Setup board {
+        .colour = {0, 192, 0},
+        .faces = {6240, 120},
+        .avanti = {2880, 2520},
+        .esattiHeading = false,
+        .layout = BoardLayout::quotientOnly(SharingMode::Partition, 6735, ScopriCaramelle),
+    };
+    return board;
+}
+
+} // namespace
+
 Form6::Form6(QWidget *parent)
-    : CandyBoard(ScreenId::Form6, parent)
+    : CandyBoard(setup(), parent)
 {
     setObjectName(QStringLiteral("Form6"));
 }

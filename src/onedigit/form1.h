@@ -8,7 +8,9 @@
 
 namespace Quozzoli {
 
+class AnswerChain;
 class TermsPanel;
+struct TermsChoice;
 
 // One-digit quotients without remainder: " 56 :  7 = " and the quotient.
 class Form1 : public ExerciseScreen
@@ -18,21 +20,20 @@ class Form1 : public ExerciseScreen
 public:
     explicit Form1(QWidget *parent = nullptr);
 
+    // The divisors the child may choose among.
+    static const TermsChoice &terms();
+
     void formActivate() override;
     void nuovaDivisione() override;
 
     TermsPanel *termsPanel() const { return m_terms; }
 
-protected:
-    void bottoneAvantiClick() override;
-
 private:
-    void text1KeyUp();
-
     QLabel *m_etNumero;
     AnswerBox *m_text1;
     TermsPanel *m_terms;
     OneDigitDrawer m_drawer;
+    AnswerChain *m_answers;
 };
 
 } // namespace Quozzoli

@@ -4,6 +4,7 @@
 #include "form3.h"
 
 #include "answerbox.h"
+#include "answerchain.h"
 #include "randomsource.h"
 #include "services.h"
 #include "termspanel.h"
@@ -12,14 +13,40 @@
 
 namespace Quozzoli {
 
+namespace {
+
+const ExerciseFrame &frame()
+{
+    static const ExerciseFrame frame {
+        .clientTwips = {9900, 6720},
+        .designColour = {255, 128, 0},
+        .faces = {7320, 240},
+        .esatti = {7680, 1200},
+        .errati = {7800, 2040},
+        .avanti = {4920, 3120},
+        .colours = ColourTableVariant::Standard,
+        .menu = exerciseMenu(11, {Form3::terms().menuEntry(11)}, 11),
+    };
+    return frame;
+}
+
+} // namespace
+
+const TermsChoice &Form3::terms()
+{
+    static const TermsChoice divisors {"mnuTermini", 9, 1, 9};
+    return divisors;
+}
+
 Form3::Form3(QWidget *parent)
-    : ExerciseScreen(ScreenId::Form3, parent)
+    : ExerciseScreen(frame(), parent)
     , m_etNumero(makeProblemLabel(QStringLiteral("EtNumero")))
     , m_text1(new AnswerBox(QStringLiteral("Text1"), canvas()))
     , m_label3(makeLabel(QStringLiteral("Label3"), QStringLiteral("R."), canvas()))
     , m_text2(new AnswerBox(QStringLiteral("Text2"), canvas()))
-    , m_terms(new TermsPanel(this, termsChoice(ScreenId::Form3)))
+    , m_terms(new TermsPanel(this, terms()))
     , m_drawer(OneDigitDrawer::Kind::WithRemainder, m_terms->drawer())
+    , m_answers(new AnswerChain(this, {m_text1, m_text2}))
 {
     setObjectName(QStringLiteral("Form3"));
     useOwnCounters();
@@ -31,8 +58,6 @@ Form3::Form3(QWidget *parent)
     m_text2->setEnabled(false);
     m_text1->setAccessibleName(QStringLiteral("quoziente"));
     m_text2->setAccessibleName(QStringLiteral("resto"));
-    connect(m_text1, &AnswerBox::enterReleased, this, &Form3::text1KeyUp);
-    connect(m_text2, &AnswerBox::enterReleased, this, &Form3::text2KeyUp);
 }
 
 void Form3::formActivate()
@@ -47,54 +72,15 @@ void Form3::nuovaDivisione()
 {
     if (!m_drawer.canDraw()) {
         // No divisor is ticked: the problem waits for the child's choice.
-        m_text1->setEnabled(false);
-        m_text2->setEnabled(false);
+        m_answers->stop();
         m_terms->bringUp();
         return;
     }
     caricaColori();
-    m_text1->clear();
-    m_text2->clear();
-    m_text1->setEnabled(true);
-    m_text1->setFocus();
-
     m_problem = *m_drawer.draw(Services::random());
-    m_text2->setEnabled(false);
     m_etNumero->setText(written(m_problem.dividend) + QStringLiteral(" : ")
                         + written(m_problem.divisor) + QStringLiteral(" =    "));
-}
-
-void Form3::text1KeyUp()
-{
-    if (m_text1->text().isEmpty())
-        return;
-    if (!m_text1->holds(m_problem.quotient)) {
-        wrongEntry(m_text1);
-        return;
-    }
-    showVerdict(true);
-    m_text1->setEnabled(false);
-    m_text2->setEnabled(true);
-    m_text2->setFocus();
-}
-
-void Form3::text2KeyUp()
-{
-    if (m_text2->text().isEmpty())
-        return;
-    if (!m_text2->holds(m_problem.remainder)) {
-        wrongEntry(m_text2);
-        return;
-    }
-    showVerdict(true);
-    m_text2->setEnabled(false);
-    problemSolved();
-}
-
-void Form3::bottoneAvantiClick()
-{
-    m_text1->setEnabled(true);
-    ExerciseScreen::bottoneAvantiClick();
+    m_answers->start({{m_text1, m_problem.quotient}, {m_text2, m_problem.remainder}});
 }
 
 } // namespace Quozzoli

@@ -8,7 +8,9 @@
 
 namespace Quozzoli {
 
+class AnswerChain;
 class TermsPanel;
+struct TermsChoice;
 
 // One-digit quotients with a remainder: " 47 :  6 =    ", the quotient, "R."
 // and the remainder, typed one after the other. The screen keeps its problem
@@ -20,19 +22,16 @@ class Form3 : public ExerciseScreen
 public:
     explicit Form3(QWidget *parent = nullptr);
 
+    // The divisors the child may choose among.
+    static const TermsChoice &terms();
+
     void formActivate() override;
     void nuovaDivisione() override;
 
     TermsPanel *termsPanel() const { return m_terms; }
     const OneDigitDivision &problem() const { return m_problem; }
 
-protected:
-    void bottoneAvantiClick() override;
-
 private:
-    void text1KeyUp();
-    void text2KeyUp();
-
     QLabel *m_etNumero;
     AnswerBox *m_text1;
     QLabel *m_label3;
@@ -40,6 +39,7 @@ private:
     TermsPanel *m_terms;
     OneDigitDrawer m_drawer;
     OneDigitDivision m_problem;
+    AnswerChain *m_answers;
 };
 
 } // namespace Quozzoli

@@ -4,6 +4,7 @@
 #include "form10.h"
 
 #include "answerbox.h"
+#include "answerchain.h"
 #include "dialogs.h"
 #include "navigator.h"
 #include "services.h"
@@ -21,15 +22,44 @@ constexpr qreal BoxPoints = 29.25;
 constexpr QRect ProductBoxTwips(5100, 1440, 1695, 1095);
 constexpr QRect FactorBoxTwips(2475, 1440, 1470, 1095);
 
+const ExerciseFrame &frame()
+{
+    static const ExerciseFrame frame {
+        .clientTwips = {10605, 9885},
+        .designColour = {0, 255, 255},
+        .faces = {600, 120},
+        .esatti = {3000, 360},
+        .errati = {5205, 360},
+        .avanti = {4800, 3120},
+        .colours = ColourTableVariant::Standard,
+        .menu = exerciseMenu(3,
+                             {Form10::terms().menuEntry(3),
+                              {QStringLiteral("MenuTipo"),
+                               QStringLiteral("Scegli il tipo di esercizio   "),
+                               {MenuEntry::command("MenuProdotto", "Trova il prodotto"),
+                                MenuEntry::command("MenuFattore", "Trova un fattore")}}},
+                             10),
+    };
+    return frame;
+}
+
 } // namespace
 
+const TermsChoice &Form10::terms()
+{
+    // In the factor mode the table 0 is never asked: see TableDrawer.
+    static const TermsChoice tables {"MenuNumeroMassimo", 10, 0, 10};
+    return tables;
+}
+
 Form10::Form10(QWidget *parent)
-    : ExerciseScreen(ScreenId::Form10, parent)
+    : ExerciseScreen(frame(), parent)
     , m_etichettaNumero(makeProblemLabel(QStringLiteral("EtichettaNumero")))
     , m_text1(new AnswerBox(QStringLiteral("Text1"), canvas()))
     , m_text2(new AnswerBox(QStringLiteral("Text2"), canvas()))
-    , m_terms(new TermsPanel(this, termsChoice(ScreenId::Form10)))
+    , m_terms(new TermsPanel(this, terms()))
     , m_drawer(m_terms->drawer())
+    , m_answers(new AnswerChain(this, {m_text1, m_text2}))
 {
     setObjectName(QStringLiteral("Form10"));
 
@@ -43,10 +73,6 @@ Form10::Form10(QWidget *parent)
     m_text2->hide();
     m_text1->setAccessibleName(QStringLiteral("prodotto"));
     m_text2->setAccessibleName(QStringLiteral("fattore mancante"));
-    connect(m_text1, &AnswerBox::enterReleased, this,
-            [this] { answered(m_text1, m_problem.product()); });
-    connect(m_text2, &AnswerBox::enterReleased, this,
-            [this] { answered(m_text2, m_problem.secondoFattore); });
 
     m_terms->setConfirmRule([this] { return m_drawer.canDraw(factorMode()); });
     connect(menuAction(QStringLiteral("MenuProdotto")), &QAction::triggered, this,
@@ -73,11 +99,6 @@ bool Form10::factorMode() const
     return menuAction(QStringLiteral("MenuFattore"))->isChecked();
 }
 
-AnswerBox *Form10::modeBox() const
-{
-    return productMode() ? m_text1 : m_text2;
-}
-
 void Form10::menuProdottoClick()
 {
     setMode(true);
@@ -102,12 +123,10 @@ void Form10::setMode(bool product)
 void Form10::nuovaDivisione()
 {
     const bool factor = factorMode();
-    AnswerBox *box = modeBox();
     if (!m_drawer.canDraw(factor)) {
         // No table of this mode is ticked: the problem waits for the child's
         // choice on the panel.
-        m_text1->setEnabled(false);
-        m_text2->setEnabled(false);
+        m_answers->stop();
         m_terms->bringUp();
         return;
     }
@@ -117,27 +136,12 @@ void Form10::nuovaDivisione()
     if (factor) {
         m_etichettaNumero->setText(table + QStringLiteral(" x        =")
                                    + written(m_problem.product()));
+        m_answers->start({{m_text2, m_problem.secondoFattore}});
     } else {
         m_etichettaNumero->setText(table + QStringLiteral(" x ") + written(m_problem.secondoFattore)
                                    + QStringLiteral(" ="));
+        m_answers->start({{m_text1, m_problem.product()}});
     }
-    box->setEnabled(true);
-    box->clear();
-    box->setFocus();
-}
-
-void Form10::answered(AnswerBox *box, int expected)
-{
-    if (box->text().isEmpty())
-        return;
-    if (!box->holds(expected)) {
-        wrongEntry(modeBox());
-        return;
-    }
-    showVerdict(true);
-    if (waitsForAvanti())
-        box->setEnabled(false);
-    problemSolved();
 }
 
 void Form10::mnuEsciClick()

@@ -8,7 +8,9 @@
 
 namespace Quozzoli {
 
+class AnswerChain;
 class TermsPanel;
+struct TermsChoice;
 
 // The times tables, in two modes chosen in "Scegli il tipo di esercizio":
 // "Trova il prodotto" ( 7 x  6 =, the product typed after it) and "Trova un
@@ -19,6 +21,9 @@ class Form10 : public ExerciseScreen
 
 public:
     explicit Form10(QWidget *parent = nullptr);
+
+    // The tables the child may choose among.
+    static const TermsChoice &terms();
 
     void formActivate() override;
     void nuovaDivisione() override;
@@ -35,8 +40,6 @@ private:
     void menuProdottoClick();
     void menuFattoreClick();
     void setMode(bool product);
-    AnswerBox *modeBox() const;
-    void answered(AnswerBox *box, int expected);
 
     QLabel *m_etichettaNumero;
     AnswerBox *m_text1;
@@ -44,6 +47,7 @@ private:
     TermsPanel *m_terms;
     TableDrawer m_drawer;
     Multiplication m_problem;
+    AnswerChain *m_answers;
 };
 
 } // namespace Quozzoli

@@ -10,6 +10,16 @@ namespace {
 const TwoDigitScreen::Setup &setup()
 {
     static const TwoDigitScreen::Setup table {
+        .frame = {
+            .clientTwips = {9345, 6660},
+            .designColour = {192, 192, 0},
+            .faces = {6960, 240},
+            .esatti = {7680, 1200},
+            .errati = {7800, 2040},
+            .avanti = {4800, 2760},
+            .colours = ColourTableVariant::TwoDigitsWithRemainder,
+            .menu = exerciseMenu(8, {}, 11),
+        },
         .draw = {.withRemainder = true, .twoDigitDividend = false, .thinRedrawnOnes = false},
         .etNumero = QRect(0, 1365, 2820, 825),
         .edar = QRect(2760, 1365, 960, 900),
@@ -23,7 +33,7 @@ const TwoDigitScreen::Setup &setup()
 } // namespace
 
 Form11::Form11(QWidget *parent)
-    : TwoDigitScreen(ScreenId::Form11, setup(), parent)
+    : TwoDigitScreen(setup(), parent)
 {
     setObjectName(QStringLiteral("Form11"));
 }

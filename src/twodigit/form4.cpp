@@ -10,6 +10,16 @@ namespace {
 const TwoDigitScreen::Setup &setup()
 {
     static const TwoDigitScreen::Setup table {
+        .frame = {
+            .clientTwips = {9345, 6660},
+            .designColour = {192, 192, 0},
+            .faces = {7200, 120},
+            .esatti = {7680, 1200},
+            .errati = {7800, 2040},
+            .avanti = {4680, 3120},
+            .colours = ColourTableVariant::TwoDigitsWithRemainder,
+            .menu = exerciseMenu(10, {}, 11),
+        },
         .draw = {.withRemainder = true, .twoDigitDividend = true, .thinRedrawnOnes = true},
         .etNumero = QRect(0, 1365, 2820, 825),
         .edar = QRect(2760, 1320, 1080, 900),
@@ -23,7 +33,7 @@ const TwoDigitScreen::Setup &setup()
 } // namespace
 
 Form4::Form4(QWidget *parent)
-    : TwoDigitScreen(ScreenId::Form4, setup(), parent)
+    : TwoDigitScreen(setup(), parent)
 {
     setObjectName(QStringLiteral("Form4"));
 }

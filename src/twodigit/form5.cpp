@@ -10,6 +10,16 @@ namespace {
 const TwoDigitScreen::Setup &setup()
 {
     static const TwoDigitScreen::Setup table {
+        .frame = {
+            .clientTwips = {9345, 6660},
+            .designColour = {192, 0, 192},
+            .faces = {7440, 240},
+            .esatti = {8040, 1200},
+            .errati = {8160, 2040},
+            .avanti = {4920, 2760},
+            .colours = ColourTableVariant::TwoDigitsLarge,
+            .menu = exerciseMenu(8, {}, 11),
+        },
         .draw = {.withRemainder = false, .twoDigitDividend = false, .thinRedrawnOnes = false},
         .etNumero = QRect(0, 1365, 2820, 930),
         .edar = QRect(2835, 1365, 1080, 900),
@@ -21,7 +31,7 @@ const TwoDigitScreen::Setup &setup()
 } // namespace
 
 Form5::Form5(QWidget *parent)
-    : TwoDigitScreen(ScreenId::Form5, setup(), parent)
+    : TwoDigitScreen(setup(), parent)
 {
     setObjectName(QStringLiteral("Form5"));
 }

@@ -4,6 +4,7 @@
 #include "twodigitscreen.h"
 
 #include "answerbox.h"
+#include "answerchain.h"
 #include "randomsource.h"
 #include "services.h"
 #include "sharedvalues.h"
@@ -17,12 +18,10 @@ namespace {
 constexpr qreal DigitPoints = 36;
 constexpr qreal RemainderPoints = 18;
 
-enum Step { Tens, Units, Remainder };
-
 } // namespace
 
-TwoDigitScreen::TwoDigitScreen(ScreenId id, const Setup &setup, QWidget *parent)
-    : ExerciseScreen(id, parent)
+TwoDigitScreen::TwoDigitScreen(const Setup &setup, QWidget *parent)
+    : ExerciseScreen(setup.frame, parent)
     , m_drawer(setup.draw)
     , m_etNumero(makeProblemLabel(QStringLiteral("EtNumero")))
 {
@@ -45,14 +44,13 @@ TwoDigitScreen::TwoDigitScreen(ScreenId id, const Setup &setup, QWidget *parent)
         text2->setAccessibleName(QStringLiteral("resto"));
         setTabOrder(eur, text2);
     }
+    m_answers = new AnswerChain(this, m_boxes);
 }
 
 AnswerBox *TwoDigitScreen::addBox(const QString &name, const QRect &twips, qreal points)
 {
     auto *box = new AnswerBox(name, canvas());
     canvas()->place(box, twips, {points});
-    const int step = int(m_boxes.size());
-    connect(box, &AnswerBox::enterReleased, this, [this, step] { judge(step); });
     m_boxes.append(box);
     return box;
 }
@@ -71,14 +69,6 @@ void TwoDigitScreen::formActivate()
 void TwoDigitScreen::nuovaDivisione()
 {
     caricaColori();
-
-    AnswerBox *first = m_boxes.first();
-    for (AnswerBox *box : std::as_const(m_boxes))
-        box->setEnabled(box == first);
-    first->setFocus();
-    for (AnswerBox *box : std::as_const(m_boxes))
-        box->clear();
-
     m_division = m_drawer.draw(Services::random());
     SharedValues &values = shared();
     values.divisore = std::int16_t(m_division.divisore);
@@ -91,42 +81,12 @@ void TwoDigitScreen::nuovaDivisione()
     const QString equals = withRemainder() ? QStringLiteral(" =    ") : QStringLiteral(" = ");
     m_etNumero->setText(written(m_division.dividendo) + QStringLiteral(" : ")
                         + written(m_division.divisore) + equals);
-    first->setFocus();
-}
-
-int TwoDigitScreen::expected(int step) const
-{
-    switch (Step(step)) {
-    case Tens:
-        return m_division.decine;
-    case Units:
-        return m_division.unita;
-    case Remainder:
-        return m_division.resto;
-    }
-    return 0;
-}
-
-void TwoDigitScreen::judge(int step)
-{
-    AnswerBox *box = m_boxes.at(step);
-    if (box->text().isEmpty())
-        return;
-    if (!box->holds(expected(step))) {
-        wrongEntry(box);
-        return;
-    }
-    // A right entry always shows the happy face, the last one too: a child
-    // who has just corrected a wrong answer must not keep seeing the sad face.
-    showVerdict(true);
-    box->setEnabled(false);
-    if (step + 1 < m_boxes.size()) {
-        AnswerBox *next = m_boxes.at(step + 1);
-        next->setEnabled(true);
-        next->setFocus();
-        return;
-    }
-    problemSolved();
+    // Tens, units and, with a remainder, the remainder, in their boxes' order.
+    const long expected[] = {m_division.decine, m_division.unita, m_division.resto};
+    QList<AnswerChain::Answer> answers;
+    for (qsizetype step = 0; step < m_boxes.size(); ++step)
+        answers.append({m_boxes.at(step), expected[step]});
+    m_answers->start(answers);
 }
 
 } // namespace Quozzoli

@@ -14,6 +14,7 @@ class QLabel;
 namespace Quozzoli {
 
 class AnswerBox;
+class AnswerChain;
 
 // The screens where the quotient is typed digit by digit: the tens in the red
 // box, the units in the blue box and, on the screens with a remainder, the
@@ -24,10 +25,11 @@ class TwoDigitScreen : public ExerciseScreen
     Q_OBJECT
 
 public:
-    // What tells one of these screens from another: how it draws its
-    // divisions and where its problem line stands (twips).
+    // What tells one of these screens from another: its frame, how it draws
+    // its divisions and where its problem line stands (twips).
     struct Setup
     {
+        ExerciseFrame frame;
         DrawRule draw;
         QRect etNumero;
         QRect edar;
@@ -36,7 +38,7 @@ public:
         QRect text2 = {}; // with a remainder only
     };
 
-    TwoDigitScreen(ScreenId id, const Setup &setup, QWidget *parent = nullptr);
+    TwoDigitScreen(const Setup &setup, QWidget *parent = nullptr);
 
     void formLoad() override;
     void formActivate() override;
@@ -47,13 +49,12 @@ public:
 private:
     bool withRemainder() const { return m_drawer.rule().withRemainder; }
     AnswerBox *addBox(const QString &name, const QRect &twips, qreal points);
-    int expected(int step) const;
-    void judge(int step);
 
     QuotientDrawer m_drawer;
     QLabel *m_etNumero;
     QList<AnswerBox *> m_boxes; // Edar, Eur (, Text2): in the order they are filled
     TwoDigitDivision m_division;
+    AnswerChain *m_answers = nullptr;
 };
 
 } // namespace Quozzoli

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quozzoli developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "wavewriter.h"
 #include "wavinfo.h"
 
 #include <QDir>
@@ -10,56 +11,21 @@
 
 #include <sys/stat.h>
 
-#include <vector>
-
 using namespace Quozzoli;
 
 namespace {
 
-void put16(std::vector<unsigned char> &out, int v)
+// A WAVE file of `frames` frames; `claimed` overrides the data length.
+QByteArray wave(int encoding, int bits, int channels, int rate, int frames, qint64 claimed = -1,
+                bool listChunk = false)
 {
-    out.push_back(std::uint8_t(v & 0xFF));
-    out.push_back(std::uint8_t((v >> 8) & 0xFF));
-}
-
-void put32(std::vector<unsigned char> &out, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        out.push_back(std::uint8_t((v >> (8 * i)) & 0xFF));
-}
-
-void putTag(std::vector<unsigned char> &out, const char *tag)
-{
-    for (int i = 0; i < 4; ++i)
-        out.push_back(std::uint8_t(tag[i]));
-}
-
-// A WAVE file of `samples` frames; `claimed` overrides the data length.
-std::vector<unsigned char> wave(int format, int bits, int channels, int rate, int samples,
-                                long claimed = -1, bool listChunk = false)
-{
-    const std::uint32_t data = std::uint32_t(samples * channels * bits / 8);
-    std::vector<unsigned char> out;
-    putTag(out, "RIFF");
-    put32(out, 0); // RIFF length is not checked
-    putTag(out, "WAVE");
-    if (listChunk) {
-        putTag(out, "LIST");
-        put32(out, 5);
-        out.insert(out.end(), {'I', 'N', 'F', 'O', 'x', 0}); // odd length, padded
-    }
-    putTag(out, "fmt ");
-    put32(out, 16);
-    put16(out, format);
-    put16(out, channels);
-    put32(out, std::uint32_t(rate));
-    put32(out, std::uint32_t(rate * channels * bits / 8));
-    put16(out, channels * bits / 8);
-    put16(out, bits);
-    putTag(out, "data");
-    put32(out, claimed >= 0 ? std::uint32_t(claimed) : data);
-    out.insert(out.end(), data, 0x10);
-    return out;
+    WaveWriter::Layout layout;
+    layout.claimedDataBytes = claimed;
+    layout.infoChunkFirst = listChunk;
+    QByteArray bytes = WaveWriter::wrap(QByteArray(qsizetype(frames) * channels * bits / 8, 0x10),
+                                        {rate, channels, bits, encoding}, layout);
+    bytes.replace(4, 4, QByteArray(4, '\0')); // the RIFF length is not checked
+    return bytes;
 }
 
 } // namespace
@@ -81,27 +47,23 @@ void TestWavInfo::headers_data()
     QTest::addColumn<bool>("valid");
     QTest::addColumn<double>("seconds");
 
-    auto bytes = [](const std::vector<unsigned char> &v) {
-        return QByteArray(reinterpret_cast<const char *>(v.data()), qsizetype(v.size()));
-    };
-    QTest::newRow("16-bit mono") << bytes(wave(1, 16, 1, 44100, 44100)) << true << 1.0;
-    QTest::newRow("8-bit stereo") << bytes(wave(1, 8, 2, 8000, 4000)) << true << 0.5;
+    QTest::newRow("16-bit mono") << wave(1, 16, 1, 44100, 44100) << true << 1.0;
+    QTest::newRow("8-bit stereo") << wave(1, 8, 2, 8000, 4000) << true << 0.5;
     QTest::newRow("list chunk before format")
-        << bytes(wave(1, 16, 1, 16000, 1600, -1, true)) << true << 0.1;
-    QTest::newRow("24-bit") << bytes(wave(1, 24, 1, 44100, 100)) << false << 0.0;
-    QTest::newRow("float") << bytes(wave(3, 32, 1, 44100, 100)) << false << 0.0;
-    QTest::newRow("a-law") << bytes(wave(6, 8, 1, 8000, 100)) << false << 0.0;
+        << wave(1, 16, 1, 16000, 1600, -1, true) << true << 0.1;
+    QTest::newRow("24-bit") << wave(1, 24, 1, 44100, 100) << false << 0.0;
+    QTest::newRow("float") << wave(3, 32, 1, 44100, 100) << false << 0.0;
+    QTest::newRow("a-law") << wave(6, 8, 1, 8000, 100) << false << 0.0;
     QTest::newRow("data longer than the file")
-        << bytes(wave(1, 16, 1, 44100, 100, 0x7FFFFFFF)) << false << 0.0;
-    QByteArray truncated = bytes(wave(1, 16, 1, 44100, 1000));
+        << wave(1, 16, 1, 44100, 100, 0x7FFFFFFF) << false << 0.0;
+    QByteArray truncated = wave(1, 16, 1, 44100, 1000);
     truncated.chop(10);
     QTest::newRow("truncated") << truncated << false << 0.0;
     QTest::newRow("empty") << QByteArray() << false << 0.0;
     QTest::newRow("text") << QByteArray("this is not a sound at all, just words") << false << 0.0;
-    QTest::newRow("header only") << bytes(wave(1, 16, 1, 44100, 0)).left(12) << false << 0.0;
-    QTest::newRow("thirty seconds") << bytes(wave(1, 8, 1, 8000, 240000)) << true << 30.0;
-    QTest::newRow("longer than thirty seconds")
-        << bytes(wave(1, 8, 1, 8000, 240008)) << false << 0.0;
+    QTest::newRow("header only") << wave(1, 16, 1, 44100, 0).left(12) << false << 0.0;
+    QTest::newRow("thirty seconds") << wave(1, 8, 1, 8000, 240000) << true << 30.0;
+    QTest::newRow("longer than thirty seconds") << wave(1, 8, 1, 8000, 240008) << false << 0.0;
 }
 
 void TestWavInfo::headers()
@@ -138,7 +100,7 @@ void TestWavInfo::filesOnDisk()
     if (kind == QLatin1String("file") || kind == QLatin1String("large")) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(reinterpret_cast<const char *>(bytes.data()), qint64(bytes.size()));
+        file.write(bytes);
         if (kind == QLatin1String("large")) // the rest of the file past the data chunk
             QVERIFY(file.resize(16 * 1024 * 1024 + 1));
     } else if (kind == QLatin1String("folder")) {

@@ -185,7 +185,7 @@ void TestAccessibleNames::traysTellTheirCandies()
     b.drop(1);
     QTest::keyClicks(b.control<AnswerBox>(QStringLiteral("Text1")), QStringLiteral("3"));
     QTest::keyClick(b.control<AnswerBox>(QStringLiteral("Text1")), Qt::Key_Return);
-    b.scriptProblem(ScreenId::Form6, 2, 2, 0);
+    b.scriptProblem(2, 2, 0);
     b.board->bottoneAvanti()->click();
     b.introduce();
     QCOMPARE(accessibleText(tray0, QAccessible::Description), QStringLiteral("nessuna caramella"));

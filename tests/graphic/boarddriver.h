@@ -3,13 +3,36 @@
 
 #pragma once
 
-#include "boardlayout.h"
 #include "candyboard.h"
 #include "testenvironment.h"
 
 #include <QLabel>
 #include <QMetaObject>
 #include <QTimer>
+
+// The files a board says.
+namespace BoardSounds {
+
+inline QString number(int n)
+{
+    return QStringLiteral("\\voci\\%1.wav").arg(n);
+}
+
+inline const QString CiSono = QStringLiteral("\\voci\\cisono.wav");
+inline const QString Caramelle = QStringLiteral("\\voci\\caramelle.wav");
+inline const QString Attento = QStringLiteral("\\voci\\attento1.wav");
+
+// A division read back: "27 diviso 3 uguale 9", with "resto" and the remainder if any.
+inline QStringList solution(int dividendo, int divisore, int quoziente, int resto = -1)
+{
+    QStringList files {number(dividendo), QStringLiteral("\\voci\\diviso.wav"), number(divisore),
+                       QStringLiteral("\\voci\\uguale.wav"), number(quoziente)};
+    if (resto >= 0)
+        files << QStringLiteral("\\voci\\resto.wav") << number(resto);
+    return files;
+}
+
+} // namespace BoardSounds
 
 // Opens a candy board whose first problem is the one given, and drives its
 // step clock as the running timer would.
@@ -18,9 +41,10 @@ struct BoardDriver
     TestEnvironment &env;
     Quozzoli::CandyBoard *board = nullptr;
 
-    void scriptProblem(Quozzoli::ScreenId id, int divisore, int quoziente, int resto)
+    // The board's next problem.
+    void scriptProblem(int divisore, int quoziente, int resto)
     {
-        const Quozzoli::BoardLayout &layout = Quozzoli::boardLayout(id);
+        const Quozzoli::BoardLayout &layout = board->layout();
         const Quozzoli::ProblemRule rule = layout.rule();
         env.random.pushDraw(divisore - 1, rule.divisorMax());
         env.random.pushDraw(quoziente - 1, rule.quotientMax());
@@ -30,8 +54,9 @@ struct BoardDriver
 
     Quozzoli::CandyBoard *open(Quozzoli::ScreenId id, int divisore, int quoziente, int resto = 0)
     {
-        scriptProblem(id, divisore, quoziente, resto);
+        // Opening draws nothing: the problem is drawn in the first step.
         board = static_cast<Quozzoli::CandyBoard *>(env.open(id));
+        scriptProblem(divisore, quoziente, resto);
         return board;
     }
 

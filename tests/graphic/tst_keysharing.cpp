@@ -192,7 +192,7 @@ void TestKeySharing::keysReachTheBoardWhateverHasTheFocus()
     QVERIFY(b.board->bottoneAvanti()->isEnabled());
 
     // "avanti" had the focus; it goes with the panel, and the keys still share.
-    b.scriptProblem(ScreenId::Form7, 2, 1, 0);
+    b.scriptProblem(2, 1, 0);
     b.board->bottoneAvanti()->setFocus();
     QTest::keyClick(b.board->bottoneAvanti(), Qt::Key_Space);
     QVERIFY(b.control(QStringLiteral("Frame2"))->isHidden());

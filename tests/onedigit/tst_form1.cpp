@@ -33,18 +33,11 @@ class TestForm1 : public QObject
 
 private slots:
     void init();
-    void opening_data();
-    void opening();
     void rightAnswer_data();
     void rightAnswer();
-    void wrongAnswers_data();
-    void wrongAnswers();
-    void enterOnEmptyBoxDoesNothing();
     void answersReadAsNumbers_data();
     void answersReadAsNumbers();
     void azzeraKeepsTheProblem();
-    void esciAnsweredNoChangesNothing();
-    void esciAnsweredYesAndComingBack();
 
 private:
     Form1 *open(int divisor, int quotient, bool wait = true);
@@ -65,50 +58,11 @@ Form1 *TestForm1::open(int divisor, int quotient, bool wait)
     return m_env->open<Form1>(ScreenId::Form1);
 }
 
-void TestForm1::opening_data()
+void TestForm1::rightAnswer_data()
 {
     QTest::addColumn<bool>("wait");
     QTest::newRow("waits for avanti") << true;
     QTest::newRow("goes on at once") << false;
-}
-
-void TestForm1::opening()
-{
-    QFETCH(bool, wait);
-    // Counts left behind by another screen.
-    shared().numeroEsatti.increment();
-    shared().numeroErrati.increment();
-    shared().attendiBottone = wait;
-    scriptProblem(*m_env, 7, 8, 2);
-    auto *form = m_env->open<Form1>(ScreenId::Form1);
-
-    QCOMPARE(labelText(form, "EtNumero"), QStringLiteral(" 56 :  7 = "));
-    QCOMPARE(shared().dividendo, 56);
-    QCOMPARE(shared().divisore, 7);
-    QCOMPARE(shared().quoziente, 8);
-    QCOMPARE(form->background(), QColor(255, 0, 0));
-    QCOMPARE(m_env->random.draws(), 3);
-
-    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral("0"));
-    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral("0"));
-    QCOMPARE(shared().numeroEsatti.value(), 0);
-    QCOMPARE(shared().numeroErrati.value(), 0);
-    QCOMPARE(face(form), QStringLiteral("both"));
-    QCOMPARE(form->bottoneAvanti()->isHidden(), !wait);
-    QVERIFY(!form->bottoneAvanti()->isEnabled());
-
-    AnswerBox *text1 = box(form, "Text1");
-    QVERIFY(text1->isEnabled());
-    QVERIFY(text1->text().isEmpty());
-    QCOMPARE(form->focusWidget(), text1);
-    QVERIFY(form->termsPanel()->isHidden());
-    QVERIFY(allTicked(form->termsPanel(), 9));
-    QVERIFY(m_env->sound.played().isEmpty());
-}
-
-void TestForm1::rightAnswer_data()
-{
-    opening_data();
 }
 
 void TestForm1::rightAnswer()
@@ -154,59 +108,6 @@ void TestForm1::rightAnswer()
     // The face of the solved problem stays.
     QCOMPARE(face(form), QStringLiteral("si"));
     QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral(" 1"));
-}
-
-void TestForm1::wrongAnswers_data()
-{
-    opening_data();
-}
-
-void TestForm1::wrongAnswers()
-{
-    QFETCH(bool, wait);
-    auto *form = open(7, 8, wait);
-    AnswerBox *text1 = box(form, "Text1");
-    const int drawsBefore = m_env->random.draws();
-
-    answer(text1, QStringLiteral("7"));
-    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral(" 1"));
-    QCOMPARE(face(form), QStringLiteral("no"));
-    QCOMPARE(text1->text(), QStringLiteral("7"));
-    QCOMPARE(form->focusWidget(), text1);
-
-    // Every Enter on a wrong answer counts again.
-    answer(text1, QString());
-    answer(text1, QString());
-    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral(" 3"));
-    QCOMPARE(shared().numeroErrati.value(), 3);
-    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral("0"));
-    QCOMPARE(m_env->sound.relativePaths(SoundPlayer::Mode::Asynchronous),
-             QStringList(3, WrongSound));
-    QCOMPARE(m_env->sound.played().size(), 3);
-    QCOMPARE(labelText(form, "EtNumero"), QStringLiteral(" 56 :  7 = "));
-    QCOMPARE(m_env->random.draws(), drawsBefore);
-    QVERIFY(text1->isEnabled());
-    QVERIFY(!form->bottoneAvanti()->isEnabled());
-
-    // Corrected, it is right, and the wrong count stays.
-    text1->clear();
-    scriptRightSound(*m_env);
-    answer(text1, QStringLiteral("8"));
-    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral(" 1"));
-    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral(" 3"));
-    QCOMPARE(face(form), QStringLiteral("si"));
-}
-
-void TestForm1::enterOnEmptyBoxDoesNothing()
-{
-    auto *form = open(4, 0);
-    const int drawsBefore = m_env->random.draws();
-    answer(box(form, "Text1"), QString());
-    QCOMPARE(face(form), QStringLiteral("both"));
-    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral("0"));
-    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral("0"));
-    QVERIFY(m_env->sound.played().isEmpty());
-    QCOMPARE(m_env->random.draws(), drawsBefore);
 }
 
 void TestForm1::answersReadAsNumbers_data()
@@ -257,42 +158,6 @@ void TestForm1::azzeraKeepsTheProblem()
     text1->clear();
     answer(text1, QStringLiteral("4"));
     QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral(" 1"));
-}
-
-void TestForm1::esciAnsweredNoChangesNothing()
-{
-    auto *form = open(6, 4);
-    AnswerBox *text1 = box(form, "Text1");
-    answer(text1, QStringLiteral("3"));
-    m_env->boxes.answer(false);
-    trigger(form, "mnuEsci");
-    TestEnvironment::settle();
-    QCOMPARE(m_env->boxes.questions(), QStringList {QStringLiteral("Vuoi tornare al menù?")});
-    QCOMPARE(TestEnvironment::current(), form);
-    QCOMPARE(labelText(form, "EtNumero"), QStringLiteral(" 24 :  6 = "));
-    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral(" 1"));
-    QCOMPARE(text1->text(), QStringLiteral("3"));
-    QCOMPARE(face(form), QStringLiteral("no"));
-}
-
-void TestForm1::esciAnsweredYesAndComingBack()
-{
-    auto *form = open(6, 4);
-    answer(box(form, "Text1"), QStringLiteral("3"));
-    trigger(form, "mnuTermini");
-    tickOnly(form->termsPanel(), {2}, 9);
-    m_env->boxes.answer(true);
-    trigger(form, "mnuEsci");
-    TestEnvironment::settle();
-    QCOMPARE(TestEnvironment::current()->objectName(), QStringLiteral("FormMenu"));
-
-    auto *again = open(5, 1);
-    QVERIFY(again != nullptr);
-    QCOMPARE(labelText(again, "EtichettaErrati"), QStringLiteral("0"));
-    QCOMPARE(shared().numeroErrati.value(), 0);
-    QVERIFY(allTicked(again->termsPanel(), 9));
-    QVERIFY(again->termsPanel()->isHidden());
-    QCOMPARE(labelText(again, "EtNumero"), QStringLiteral(" 5 :  5 = "));
 }
 
 QTEST_MAIN(TestForm1)

@@ -26,20 +26,14 @@ class TestForm3 : public QObject
 
 private slots:
     void init();
-    void opening_data();
-    void opening();
     void twoSteps_data();
     void twoSteps();
-    void wrongQuotient_data();
-    void wrongQuotient();
-    void enterOnEmptyBoxesDoesNothing();
     void zeroAnswers_data();
     void zeroAnswers();
     void problemTexts_data();
     void problemTexts();
     void confirmInTheRemainderStep();
     void ownCountsOnly();
-    void esciAndComingBack();
 
 private:
     Form3 *open(int divisor, int quotient, int remainder, bool wait = true);
@@ -60,39 +54,11 @@ Form3 *TestForm3::open(int divisor, int quotient, int remainder, bool wait)
     return m_env->open<Form3>(ScreenId::Form3);
 }
 
-void TestForm3::opening_data()
+void TestForm3::twoSteps_data()
 {
     QTest::addColumn<bool>("wait");
     QTest::newRow("waits for avanti") << true;
     QTest::newRow("goes on at once") << false;
-}
-
-void TestForm3::opening()
-{
-    QFETCH(bool, wait);
-    auto *form = open(6, 7, 5, wait);
-    QCOMPARE(m_env->random.seeds(), 1);
-    QCOMPARE(labelText(form, "EtNumero"), QStringLiteral(" 47 :  6 =    "));
-    QCOMPARE(labelText(form, "Label3"), QStringLiteral("R."));
-    QCOMPARE(form->problem().quotient, 7);
-    QCOMPARE(form->problem().remainder, 5);
-    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral("0"));
-    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral("0"));
-    QCOMPARE(face(form), QStringLiteral("both"));
-    QCOMPARE(form->bottoneAvanti()->isHidden(), !wait);
-    QVERIFY(!form->bottoneAvanti()->isEnabled());
-    AnswerBox *text1 = box(form, "Text1");
-    AnswerBox *text2 = box(form, "Text2");
-    QVERIFY(text1->isEnabled());
-    QVERIFY(!text2->isEnabled());
-    QCOMPARE(form->focusWidget(), text1);
-    QVERIFY(form->termsPanel()->isHidden());
-    QVERIFY(allTicked(form->termsPanel(), 9));
-}
-
-void TestForm3::twoSteps_data()
-{
-    opening_data();
 }
 
 void TestForm3::twoSteps()
@@ -152,39 +118,6 @@ void TestForm3::twoSteps()
     QVERIFY(!text2->isEnabled());
     QVERIFY(text2->text().isEmpty());
     QCOMPARE(form->focusWidget(), text1);
-}
-
-void TestForm3::wrongQuotient_data()
-{
-    opening_data();
-}
-
-void TestForm3::wrongQuotient()
-{
-    QFETCH(bool, wait);
-    auto *form = open(6, 7, 5, wait);
-    AnswerBox *text1 = box(form, "Text1");
-    answer(text1, QStringLiteral("8"));
-    QCOMPARE(face(form), QStringLiteral("no"));
-    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral(" 1"));
-    QCOMPARE(text1->text(), QStringLiteral("8"));
-    QCOMPARE(form->focusWidget(), text1);
-    QVERIFY(!box(form, "Text2")->isEnabled());
-    QCOMPARE(m_env->sound.relativePaths(SoundPlayer::Mode::Asynchronous), QStringList {WrongSound});
-    QVERIFY(!form->bottoneAvanti()->isEnabled());
-}
-
-void TestForm3::enterOnEmptyBoxesDoesNothing()
-{
-    auto *form = open(4, 2, 1);
-    answer(box(form, "Text1"), QString());
-    QCOMPARE(face(form), QStringLiteral("both"));
-    answer(box(form, "Text1"), QStringLiteral("2"));
-    answer(box(form, "Text2"), QString());
-    QCOMPARE(face(form), QStringLiteral("si"));
-    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral("0"));
-    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral("0"));
-    QVERIFY(m_env->sound.played().isEmpty());
 }
 
 void TestForm3::zeroAnswers_data()
@@ -277,24 +210,6 @@ void TestForm3::ownCountsOnly()
     QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral("0"));
     QCOMPARE(form->wrongCount().value(), 0);
     QCOMPARE(shared().numeroErrati.value(), 2);
-}
-
-void TestForm3::esciAndComingBack()
-{
-    auto *form = open(6, 7, 5);
-    answer(box(form, "Text1"), QStringLiteral("1"));
-    trigger(form, "mnuTermini");
-    tickOnly(form->termsPanel(), {3}, 9);
-    m_env->boxes.answer(true);
-    trigger(form, "mnuEsci");
-    TestEnvironment::settle();
-    QCOMPARE(TestEnvironment::current()->objectName(), QStringLiteral("FormMenu"));
-
-    auto *again = open(2, 1, 1);
-    QCOMPARE(m_env->random.seeds(), 2); // a fresh seed at every visit
-    QCOMPARE(labelText(again, "EtichettaErrati"), QStringLiteral("0"));
-    QVERIFY(allTicked(again->termsPanel(), 9));
-    QCOMPARE(labelText(again, "EtNumero"), QStringLiteral(" 3 :  2 =    "));
 }
 
 QTEST_MAIN(TestForm3)

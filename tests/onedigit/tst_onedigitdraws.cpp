@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quozzoli developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "form1.h"
 #include "frequencies.h"
 #include "onedigitdrawer.h"
 #include "randomsource.h"
@@ -24,7 +25,7 @@ constexpr int Draws = 90000;
 
 TermDrawer divisorsOf(const Terms &chosen)
 {
-    return termsChoice(ScreenId::Form1).drawer([&chosen](int k) { return chosen.count(k) > 0; });
+    return Form1::terms().drawer([&chosen](int k) { return chosen.count(k) > 0; });
 }
 
 std::vector<int> range(int first, int last)

@@ -4,23 +4,12 @@
 #include "soundfolder.h"
 
 #include "soundfiles.h"
+#include "wavewriter.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <cstdint>
+#include <vector>
 
 namespace {
-
-void append32(QByteArray &out, quint32 value)
-{
-    for (int i = 0; i < 4; ++i)
-        out.append(char((value >> (8 * i)) & 0xFF));
-}
-
-void append16(QByteArray &out, quint16 value)
-{
-    out.append(char(value & 0xFF)).append(char(value >> 8));
-}
 
 QByteArray damaged(int kind)
 {
@@ -37,35 +26,15 @@ QByteArray damaged(int kind)
     }
 }
 
-void write(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-}
-
 } // namespace
 
 QByteArray SoundFolder::tone(int milliseconds)
 {
     const int rate = 8000;
-    QByteArray samples;
-    for (int i = 0; i < rate * milliseconds / 1000; ++i)
-        append16(samples, quint16(qint16(i % 32 < 16 ? 2000 : -2000)));
-    QByteArray out("RIFF");
-    append32(out, quint32(36 + samples.size()));
-    out.append("WAVEfmt ");
-    append32(out, 16);
-    append16(out, 1); // PCM
-    append16(out, 1); // mono
-    append32(out, rate);
-    append32(out, rate * 2);
-    append16(out, 2);
-    append16(out, 16);
-    out.append("data");
-    append32(out, quint32(samples.size()));
-    return out + samples;
+    std::vector<std::int16_t> samples(std::size_t(rate * milliseconds / 1000));
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = i % 32 < 16 ? 2000 : -2000; // a soft square wave
+    return WaveWriter::wave(samples, {rate, 1, 16});
 }
 
 void SoundFolder::fill(const QString &programDir, State state)
@@ -78,18 +47,18 @@ void SoundFolder::fill(const QString &programDir, State state)
             Quozzoli::SoundFiles::fullPath(programDir.toStdString(), relative));
         const bool effect = relative.rfind("\\suoni\\", 0) == 0;
         if (state == State::Corrupt) {
-            write(path, damaged(index++));
+            WaveWriter::write(path, damaged(index++));
         } else if (effect) {
-            write(path, tone(120));
+            WaveWriter::write(path, tone(120));
         } else {
             switch (index++ % 4) {
             case 0:
-                write(path, tone(40));
+                WaveWriter::write(path, tone(40));
                 break;
             case 1:
                 break; // missing
             default:
-                write(path, damaged(index));
+                WaveWriter::write(path, damaged(index));
             }
         }
     }

@@ -27,7 +27,9 @@ QList<int> TermsChooser::choose(ExerciseScreen *screen, int visit)
 {
     TermsPanel *panel = panelOf(screen);
     const bool tables = qobject_cast<Form10 *>(screen) != nullptr;
-    const TermsChoice &choice = termsChoice(tables ? ScreenId::Form10 : ScreenId::Form1);
+    const TermsChoice &choice = tables  ? Form10::terms()
+        : qobject_cast<Form3 *>(screen) ? Form3::terms()
+                                        : Form1::terms();
     QAction *menuItem = screen->menuAction(QLatin1String(choice.menuItem));
     if (!panel || !menuItem) {
         [&] {

@@ -34,19 +34,30 @@ QByteArray WaveWriter::wave(const std::vector<std::int16_t> &samples, Format for
         else
             put16(data, quint16(sample));
     }
+    return wrap(data, format);
+}
+
+QByteArray WaveWriter::wrap(const QByteArray &data, Format format, Layout layout)
+{
+    QByteArray info;
+    if (layout.infoChunkFirst) {
+        info.append("LIST");
+        put32(info, 5);
+        info.append("INFOx", 5).append('\0'); // padded to an even length
+    }
     const int blockAlign = format.channels * format.bits / 8;
     QByteArray out("RIFF");
-    put32(out, quint32(36 + data.size()));
-    out.append("WAVEfmt ");
+    put32(out, quint32(4 + info.size() + 24 + 8 + data.size()));
+    out.append("WAVE").append(info).append("fmt ");
     put32(out, 16);
-    put16(out, 1); // PCM
+    put16(out, quint16(format.encoding));
     put16(out, quint16(format.channels));
     put32(out, quint32(format.rate));
     put32(out, quint32(format.rate * blockAlign));
     put16(out, quint16(blockAlign));
     put16(out, quint16(format.bits));
     out.append("data");
-    put32(out, quint32(data.size()));
+    put32(out, quint32(layout.claimedDataBytes >= 0 ? layout.claimedDataBytes : data.size()));
     return out + data;
 }
 

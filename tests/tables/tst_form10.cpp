@@ -37,22 +37,14 @@ class TestForm10 : public QObject
 
 private slots:
     void init();
-    void opening_data();
-    void opening();
     void rightAnswer_data();
     void rightAnswer();
-    void wrongAnswers_data();
-    void wrongAnswers();
-    void enterOnEmptyBoxDoesNothing_data();
-    void enterOnEmptyBoxDoesNothing();
     void problemsAndTheirAnswers_data();
     void problemsAndTheirAnswers();
     void choosingAModePosesAProblemAndKeepsCounts();
     void modesChangeWhileAvantiWaits();
     void modeChangeWithoutUsableTable_data();
     void modeChangeWithoutUsableTable();
-    void esciAnsweredNo();
-    void esciAnsweredYesClearsCounts();
     void boxesStandOverTheCaption();
 
 private:
@@ -86,54 +78,6 @@ Form10 *TestForm10::openIn(bool product, int table, int factor, bool wait)
     scriptProblem(*m_env, table, factor);
     trigger(form, "MenuProdotto");
     return form;
-}
-
-void TestForm10::opening_data()
-{
-    QTest::addColumn<bool>("wait");
-    QTest::newRow("waits for avanti") << true;
-    QTest::newRow("goes on at once") << false;
-}
-
-void TestForm10::opening()
-{
-    QFETCH(bool, wait);
-    shared().numeroEsatti.increment();
-    shared().numeroErrati.increment();
-    // The factor mode poses one problem, the activation another.
-    scriptProblem(*m_env, 3, 4);
-    scriptProblem(*m_env, 7, 6, 5);
-    auto *form = open(wait);
-
-    QCOMPARE(m_env->random.draws(), 6);
-    QCOMPARE(labelText(form, "EtichettaNumero"), QStringLiteral(" 7 x        = 42"));
-    QCOMPARE(form->problem().primoFattore, 7);
-    QCOMPARE(form->background(), QColor(255, 255, 192));
-    QVERIFY(form->factorMode());
-    QVERIFY(!form->productMode());
-    QVERIFY(form->menuAction(QStringLiteral("MenuFattore"))->isChecked());
-    QVERIFY(!form->menuAction(QStringLiteral("MenuProdotto"))->isChecked());
-    AnswerBox *text1 = box(form, "Text1");
-    AnswerBox *text2 = box(form, "Text2");
-    QVERIFY(text1->isHidden());
-    QVERIFY(!text2->isHidden());
-    QVERIFY(text2->isEnabled());
-    QVERIFY(text2->text().isEmpty());
-    QCOMPARE(form->focusWidget(), text2);
-
-    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral("0"));
-    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral("0"));
-    QCOMPARE(shared().numeroEsatti.value(), 0);
-    QCOMPARE(shared().numeroErrati.value(), 0);
-    QCOMPARE(face(form), QStringLiteral("both"));
-    QCOMPARE(form->bottoneAvanti()->isHidden(), !wait);
-    QVERIFY(!form->bottoneAvanti()->isEnabled());
-    QVERIFY(form->termsPanel()->isHidden());
-    QVERIFY(allTicked(form->termsPanel(), 10));
-
-    auto *caption = form->findChild<QLabel *>(QStringLiteral("EtichettaNumero"));
-    QVERIFY(caption->autoFillBackground());
-    QCOMPARE(caption->palette().color(QPalette::Window), QColor(0, 255, 255));
 }
 
 void TestForm10::rightAnswer_data()
@@ -183,50 +127,6 @@ void TestForm10::rightAnswer()
     QVERIFY(answerBox->text().isEmpty());
     QCOMPARE(form->focusWidget(), answerBox);
     QCOMPARE(form->productMode(), product);
-}
-
-void TestForm10::wrongAnswers_data()
-{
-    rightAnswer_data();
-}
-
-void TestForm10::wrongAnswers()
-{
-    QFETCH(bool, product);
-    QFETCH(bool, wait);
-    auto *form = openIn(product, 7, 6, wait);
-    AnswerBox *answerBox = box(form, product ? "Text1" : "Text2");
-    const QString problem = labelText(form, "EtichettaNumero");
-    answer(answerBox, QStringLiteral("5"));
-    QCOMPARE(face(form), QStringLiteral("no"));
-    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral(" 1"));
-    QCOMPARE(answerBox->text(), QStringLiteral("5"));
-    QCOMPARE(form->focusWidget(), answerBox);
-    answer(answerBox, QString());
-    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral(" 2"));
-    QCOMPARE(shared().numeroErrati.value(), 2);
-    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral("0"));
-    QCOMPARE(m_env->sound.relativePaths(), QStringList(2, WrongSound));
-    QCOMPARE(labelText(form, "EtichettaNumero"), problem);
-    QVERIFY(!form->bottoneAvanti()->isEnabled());
-}
-
-void TestForm10::enterOnEmptyBoxDoesNothing_data()
-{
-    QTest::addColumn<bool>("product");
-    QTest::newRow("product") << true;
-    QTest::newRow("factor") << false;
-}
-
-void TestForm10::enterOnEmptyBoxDoesNothing()
-{
-    QFETCH(bool, product);
-    auto *form = openIn(product, 0, 0);
-    answer(box(form, product ? "Text1" : "Text2"), QString());
-    QCOMPARE(face(form), QStringLiteral("both"));
-    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral("0"));
-    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral("0"));
-    QVERIFY(m_env->sound.played().isEmpty());
 }
 
 void TestForm10::problemsAndTheirAnswers_data()
@@ -389,43 +289,6 @@ void TestForm10::modeChangeWithoutUsableTable()
         QCOMPARE(form->focusWidget(), box(form, "Text2"));
     }
     QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral(" 1"));
-}
-
-void TestForm10::esciAnsweredNo()
-{
-    auto *form = openIn(false, 7, 6);
-    answer(box(form, "Text2"), QStringLiteral("1"));
-    m_env->boxes.answer(false);
-    trigger(form, "mnuEsci");
-    TestEnvironment::settle();
-    QCOMPARE(TestEnvironment::current(), form);
-    QCOMPARE(m_env->boxes.questions(), QStringList {QStringLiteral("Vuoi tornare al menù?")});
-    QCOMPARE(shared().numeroErrati.value(), 1);
-    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral(" 1"));
-    QCOMPARE(labelText(form, "EtichettaNumero"), QStringLiteral(" 7 x        = 42"));
-    QCOMPARE(box(form, "Text2")->text(), QStringLiteral("1"));
-}
-
-void TestForm10::esciAnsweredYesClearsCounts()
-{
-    auto *form = openIn(true, 7, 6);
-    answer(box(form, "Text1"), QStringLiteral("1"));
-    box(form, "Text1")->clear();
-    answer(box(form, "Text1"), QStringLiteral("42"));
-    trigger(form, "MenuNumeroMassimo");
-    tickOnly(form->termsPanel(), {3}, 10);
-    QCOMPARE(shared().numeroEsatti.value(), 1);
-    m_env->boxes.answer(true);
-    trigger(form, "mnuEsci");
-    TestEnvironment::settle();
-    QCOMPARE(TestEnvironment::current()->objectName(), QStringLiteral("FormMenu"));
-    QCOMPARE(shared().numeroEsatti.value(), 0);
-    QCOMPARE(shared().numeroErrati.value(), 0);
-
-    auto *again = open();
-    QVERIFY(again->factorMode());
-    QVERIFY(allTicked(again->termsPanel(), 10));
-    QVERIFY(again->termsPanel()->isHidden());
 }
 
 void TestForm10::boxesStandOverTheCaption()

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quozzoli developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "form10.h"
 #include "frequencies.h"
 #include "randomsource.h"
 #include "scriptedrandom.h"
@@ -25,8 +26,7 @@ constexpr int Draws = 110000;
 
 TableDrawer tablesOf(const Tables &chosen)
 {
-    return TableDrawer(
-        termsChoice(ScreenId::Form10).drawer([&chosen](int k) { return chosen.count(k) > 0; }));
+    return TableDrawer(Form10::terms().drawer([&chosen](int k) { return chosen.count(k) > 0; }));
 }
 
 std::vector<int> range(int first, int last)
