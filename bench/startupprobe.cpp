@@ -5,10 +5,13 @@
 // the time from process start to its first top-level window being mapped,
 // the time to the first paint of that window (the first damage report after
 // which its pixels are no longer all one colour), and its peak resident set
-// size (from wait4, the same figure GNU time prints as %M).
+// size (from wait4, the same figure GNU time prints as %M), and the number of
+// shared libraries (plugins and the dynamic loader included) the program has
+// mapped at its first paint, read from /proc/PID/maps.
 //
-// Usage: startupprobe [--settle MS] [--timeout MS] PROGRAM [ARGS...]
-// Prints: map_ms=... paint_ms=... rss_kib=... size=WxH
+// Usage: startupprobe [--settle MS] [--timeout MS] [--libraries FILE] PROGRAM [ARGS...]
+//   --libraries FILE   also writes the libraries mapped at the first paint, one a line
+// Prints: map_ms=... paint_ms=... rss_kib=... libs=... size=WxH
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
@@ -24,7 +27,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <fstream>
+#include <set>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -62,9 +68,30 @@ bool painted(Display *display, Window window, int width, int height)
     return varied;
 }
 
+// The shared objects mapped into the process: every file mapping whose name
+// ends in ".so" or has ".so." in it.
+std::set<std::string> mappedLibraries(pid_t pid)
+{
+    std::set<std::string> libraries;
+    std::ifstream maps("/proc/" + std::to_string(pid) + "/maps");
+    std::string line;
+    while (std::getline(maps, line)) {
+        const std::size_t slash = line.find('/');
+        if (slash == std::string::npos)
+            continue;
+        const std::string path = line.substr(slash);
+        const std::size_t so = path.rfind(".so");
+        if (so != std::string::npos && (so + 3 == path.size() || path.compare(so, 4, ".so.") == 0))
+            libraries.insert(path);
+    }
+    return libraries;
+}
+
 int usage()
 {
-    std::fprintf(stderr, "usage: startupprobe [--settle MS] [--timeout MS] PROGRAM [ARGS...]\n");
+    std::fprintf(stderr,
+                 "usage: startupprobe [--settle MS] [--timeout MS] [--libraries FILE] "
+                 "PROGRAM [ARGS...]\n");
     return 2;
 }
 
@@ -74,12 +101,15 @@ int main(int argc, char *argv[])
 {
     int settleMs = 1000;
     int timeoutMs = 30000;
+    const char *librariesFile = nullptr;
     int first = 1;
     while (first + 1 < argc && argv[first][0] == '-') {
         if (std::strcmp(argv[first], "--settle") == 0)
             settleMs = std::atoi(argv[first + 1]);
         else if (std::strcmp(argv[first], "--timeout") == 0)
             timeoutMs = std::atoi(argv[first + 1]);
+        else if (std::strcmp(argv[first], "--libraries") == 0)
+            librariesFile = argv[first + 1];
         else
             return usage();
         first += 2;
@@ -125,6 +155,7 @@ int main(int argc, char *argv[])
     bool exited = false;
     int status = 0;
     rusage usage {};
+    std::set<std::string> libraries;
     while (paintMs < 0.0) {
         if (nowMs() - start > timeoutMs) {
             std::fprintf(stderr, "startupprobe: no paint within %d ms\n", timeoutMs);
@@ -158,9 +189,15 @@ int main(int argc, char *argv[])
         } else if (event.type == damageEvent + XDamageNotify) {
             const auto *damage = reinterpret_cast<const XDamageNotifyEvent *>(&event);
             XDamageSubtract(display, damage->damage, None, None);
-            if (mapped != None && damage->drawable == mapped
-                && painted(display, mapped, width, height))
-                paintMs = at;
+            if (mapped != None && damage->drawable == mapped) {
+                // Read before the pixels, which takes a round trip: the
+                // program goes on meanwhile.
+                std::set<std::string> now = mappedLibraries(child);
+                if (painted(display, mapped, width, height)) {
+                    paintMs = at;
+                    libraries = std::move(now);
+                }
+            }
         }
     }
 
@@ -173,7 +210,12 @@ int main(int argc, char *argv[])
     XCloseDisplay(display);
     if (paintMs < 0.0)
         return 1;
-    std::printf("map_ms=%.1f paint_ms=%.1f rss_kib=%ld size=%dx%d\n", mapMs, paintMs,
-                usage.ru_maxrss, width, height);
+    if (librariesFile) {
+        std::ofstream out(librariesFile);
+        for (const std::string &library : libraries)
+            out << library << '\n';
+    }
+    std::printf("map_ms=%.1f paint_ms=%.1f rss_kib=%ld libs=%zu size=%dx%d\n", mapMs, paintMs,
+                usage.ru_maxrss, libraries.size(), width, height);
     return 0;
 }

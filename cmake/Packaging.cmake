@@ -31,8 +31,8 @@ caramelle da distribuire ai bambini trascinandole, con la voce che guida,
 quozienti di una e di due cifre con e senza resto, e le tabelline. Ogni
 risposta riceve una faccina allegra o triste, un suono e il conteggio.]])
 
-# Runtime dependencies: the Qt 6 libraries the program links (the SVG
-# library also draws the window icon) and the Liberation fonts, which stand
+# Runtime dependencies: the Qt 6 libraries the program and its sound module
+# link (the SVG library also draws the window icon) and the Liberation fonts, which stand
 # in for Arial. Where dpkg-shlibdeps is at hand it finds the libraries and
 # their versions from the program itself.
 set(quozzoli_qt_packages

@@ -31,8 +31,10 @@ void AfterFirstPaint::run(QWidget *window, std::function<void()> work)
 bool AfterFirstPaint::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Paint && m_work) {
-        // After this paint has reached the screen.
-        QTimer::singleShot(0, [work = std::exchange(m_work, nullptr)] { work(); });
+        // The picture goes to the window system once painted; a frame later
+        // it is on the screen, and the work may take the processor.
+        QTimer::singleShot(FrameMs, Qt::PreciseTimer,
+                           [work = std::exchange(m_work, nullptr)] { work(); });
         deleteLater();
     }
     return QObject::eventFilter(watched, event);

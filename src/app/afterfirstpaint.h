@@ -20,6 +20,9 @@ class AfterFirstPaint : public QObject
 public:
     static void run(QWidget *window, std::function<void()> work);
 
+    // How long after the first paint the work starts: one frame at 60 Hz.
+    static constexpr int FrameMs = 17;
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -3,8 +3,9 @@
 
 #include "applicationsetup.h"
 
+#include "predrawniconengine.h"
+
 #include <QApplication>
-#include <QIcon>
 #include <QPixmapCache>
 
 namespace Quozzoli {
@@ -14,7 +15,8 @@ void setUpApplication()
     QApplication::setApplicationName(QStringLiteral("quozzoli"));
     // No window shows a title, not even the program's name.
     QGuiApplication::setApplicationDisplayName(QStringLiteral(""));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/quozzoli.svg")));
+    QApplication::setWindowIcon(
+        PredrawnIconEngine::icon(QStringLiteral(":/pictures/quozzoli.svg")));
     // Qt 6.4's pixmap cache keeps a key for every picture the style ever
     // cached, and the style caches button pictures under the button's palette,
     // which every new window and every new background colour makes afresh:

@@ -3,14 +3,13 @@
 
 #include "audiostream.h"
 
-#include "qtsoundplayer.h"
-
 #include <QAudioDevice>
 #include <QAudioSink>
 #include <QMediaDevices>
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace Quozzoli {
 
@@ -127,12 +126,23 @@ void AudioStream::lose()
     m_sink = nullptr;
     ++m_epoch;
     m_lastAttempt.start();
-    emit advanced();
+    advanced();
 }
 
 qint64 AudioStream::played() const
 {
     return m_device ? m_sink->processedUSecs() * Rate / 1000000 : 0;
+}
+
+void AudioStream::setAdvancedHandler(std::function<void()> handler)
+{
+    m_advanced = std::move(handler);
+}
+
+void AudioStream::advanced()
+{
+    if (m_advanced)
+        m_advanced();
 }
 
 std::optional<AudioStream::Mark> AudioStream::play(SampleQueue::Clips clips)
@@ -151,7 +161,7 @@ void AudioStream::stop()
     if (m_sink)
         closeStream();
     ++m_epoch;
-    emit advanced();
+    advanced();
 }
 
 bool AudioStream::reached(const Mark &mark) const
@@ -192,7 +202,7 @@ void AudioStream::feed()
         else if (m_heardSince.elapsed() >= LingerMs)
             closeStream();
     }
-    emit advanced();
+    advanced();
 }
 
 } // namespace Quozzoli

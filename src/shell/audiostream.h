@@ -3,12 +3,10 @@
 
 #pragma once
 
-#include "samplequeue.h"
+#include "soundoutput.h"
 
 #include <QElapsedTimer>
 #include <QObject>
-
-#include <optional>
 
 class QAudioSink;
 class QIODevice;
@@ -22,48 +20,30 @@ namespace Quozzoli {
 // sound before it away with the old stream. A sound counts as ended once the
 // server has played its last sample, not when it was handed over. A stream
 // that has been quiet for a while is closed, which costs nothing.
-class AudioStream : public QObject
+class AudioStream : public QObject, public SoundOutput
 {
     Q_OBJECT
 
 public:
-    static constexpr int Rate = 44100;
-
-    // A place in a stream: the frame just after a sound.
-    struct Mark
-    {
-        quint64 epoch = 0; // each stream opened is a new epoch
-        qint64 frame = 0;
-    };
-
     explicit AudioStream(QObject *parent = nullptr);
     ~AudioStream() override;
 
-    // Reaches the sound output unless it has been reached; false when there
-    // is none. After a failure it is tried again at most once every RetryMs.
-    bool open();
-    bool isOpen() const { return m_sink != nullptr; }
-
-    // Starts the clips at once, back to back, in place of what was playing.
-    // Returns where the last clip ends, or nothing without an output.
-    std::optional<Mark> play(SampleQueue::Clips clips);
-    // Silence at once.
-    void stop();
-    // Whether the mark has been played; the mark of a sound that was
-    // replaced or stopped, or whose output went away, counts as played.
-    bool reached(const Mark &mark) const;
+    // After a failure the output is tried again at most once every RetryMs.
+    bool open() override;
+    bool isOpen() const override { return m_sink != nullptr; }
+    std::optional<Mark> play(SampleQueue::Clips clips) override;
+    void stop() override;
+    bool reached(const Mark &mark) const override;
+    void setAdvancedHandler(std::function<void()> handler) override;
 
     static constexpr int RetryMs = 2000;
-
-signals:
-    // The stream played on, was stopped or went away.
-    void advanced();
 
 private:
     bool startStream();
     void closeStream();
     void feed();
     void lose();
+    void advanced();
     qint64 played() const;
 
     QAudioSink *m_sink = nullptr; // a child of this
@@ -75,6 +55,7 @@ private:
     quint64 m_epoch = 0;
     QElapsedTimer m_heardSince;
     QElapsedTimer m_lastAttempt;
+    std::function<void()> m_advanced;
 };
 
 } // namespace Quozzoli

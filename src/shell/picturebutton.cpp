@@ -3,7 +3,8 @@
 
 #include "picturebutton.h"
 
-#include <QIcon>
+#include "predrawniconengine.h"
+
 #include <QResizeEvent>
 
 namespace Quozzoli {
@@ -12,7 +13,7 @@ PictureButton::PictureButton(const QString &caption, const QString &svgResource,
     : QToolButton(parent)
 {
     setText(caption);
-    setIcon(QIcon(svgResource));
+    setIcon(PredrawnIconEngine::icon(svgResource));
     setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     setFocusPolicy(Qt::StrongFocus);
 }

@@ -3,8 +3,8 @@
 
 #include "qtsoundplayer.h"
 
-#include "audiostream.h"
 #include "soundclip.h"
+#include "soundoutput.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -17,11 +17,14 @@ Q_LOGGING_CATEGORY(lcSound, "quozzoli.sound", QtInfoMsg)
 
 namespace Quozzoli {
 
-QtSoundPlayer::QtSoundPlayer(QObject *parent)
+QtSoundPlayer::QtSoundPlayer(std::unique_ptr<SoundOutput> output, QObject *parent)
     : QObject(parent)
-    , m_stream(new AudioStream(this))
+    , m_output(std::move(output))
     , m_beep([] { QApplication::beep(); })
-{ }
+{
+    if (m_output)
+        m_output->setAdvancedHandler([this] { emit outputAdvanced(); });
+}
 
 QtSoundPlayer::~QtSoundPlayer() = default;
 
@@ -29,7 +32,7 @@ QtSoundPlayer::Clip QtSoundPlayer::clip(const QString &path)
 {
     auto it = m_clips.find(path);
     if (it == m_clips.end())
-        it = m_clips.insert(path, loadSoundClip(path.toStdString(), AudioStream::Rate));
+        it = m_clips.insert(path, loadSoundClip(path.toStdString(), SoundOutput::Rate));
     return it.value();
 }
 
@@ -37,7 +40,8 @@ void QtSoundPlayer::preload(const QStringList &paths)
 {
     for (const QString &path : paths)
         qCDebug(lcSound) << "preload" << path << (clip(path) ? "ok" : "cannot play");
-    m_stream->open();
+    if (m_output)
+        m_output->open();
 }
 
 void QtSoundPlayer::cannotPlay(const QString &path)
@@ -79,7 +83,8 @@ void QtSoundPlayer::speak(const QStringList &paths)
 void QtSoundPlayer::stop()
 {
     ++m_utterance;
-    m_stream->stop();
+    if (m_output)
+        m_output->stop();
 }
 
 bool QtSoundPlayer::utter(std::vector<Clip> clips, bool wait)
@@ -90,7 +95,8 @@ bool QtSoundPlayer::utter(std::vector<Clip> clips, bool wait)
         seconds += c->seconds();
     QElapsedTimer started;
     started.start();
-    const std::optional<AudioStream::Mark> end = m_stream->play(std::move(clips));
+    const std::optional<SoundOutput::Mark> end
+        = m_output ? m_output->play(std::move(clips)) : std::nullopt;
     if (!wait)
         return true;
 
@@ -102,9 +108,10 @@ bool QtSoundPlayer::utter(std::vector<Clip> clips, bool wait)
     deadline.setTimerType(Qt::PreciseTimer);
     bool over = false;
     const auto check = [&] {
-        if (m_utterance != utterance || (end && m_stream->isOpen() && m_stream->reached(*end))) {
+        const bool open = m_output && m_output->isOpen();
+        if (m_utterance != utterance || (end && open && m_output->reached(*end))) {
             over = true;
-        } else if (!end || !m_stream->isOpen()) {
+        } else if (!end || !open) {
             const qint64 left = ownMs - started.elapsed();
             over = left <= 0;
             if (!over && (!deadline.isActive() || deadline.remainingTime() > left))
@@ -113,7 +120,7 @@ bool QtSoundPlayer::utter(std::vector<Clip> clips, bool wait)
         if (over)
             loop.quit();
     };
-    connect(m_stream, &AudioStream::advanced, &loop, check);
+    connect(this, &QtSoundPlayer::outputAdvanced, &loop, check);
     connect(&deadline, &QTimer::timeout, &loop, [&] {
         over = true;
         loop.quit();

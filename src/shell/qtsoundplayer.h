@@ -3,34 +3,33 @@
 
 #pragma once
 
+#include "soundoutput.h"
 #include "soundplayer.h"
 
 #include <QHash>
-#include <QLoggingCategory>
 #include <QObject>
 
 #include <functional>
 #include <memory>
 #include <vector>
 
-Q_DECLARE_LOGGING_CATEGORY(lcSound)
-
 namespace Quozzoli {
 
-class AudioStream;
 struct SoundClip;
 
-// Plays WAVE files through the program's one output stream (AudioStream).
-// Each file is read, checked and converted once, then kept in memory; a
-// file that is missing or cannot be played makes the desktop beep instead.
-// A synchronous sound returns once its last sample has been played; without
-// a sound output it returns after its own length.
+// Plays WAVE files through the program's one output stream (a SoundOutput,
+// from the sound module). Each file is read, checked and converted once,
+// then kept in memory; a file that is missing or cannot be played makes the
+// desktop beep instead. A synchronous sound returns once its last sample
+// has been played; without a sound output (none given, or none reached) it
+// returns after its own length.
 class QtSoundPlayer final : public QObject, public SoundPlayer
 {
     Q_OBJECT
 
 public:
-    explicit QtSoundPlayer(QObject *parent = nullptr);
+    explicit QtSoundPlayer(std::unique_ptr<SoundOutput> output = nullptr,
+                           QObject *parent = nullptr);
     ~QtSoundPlayer() override;
 
     void play(const QString &path, Mode mode) override;
@@ -44,6 +43,11 @@ public:
     // the wait gives up on the server telling it has been played.
     static constexpr int WaitMarginMs = 400;
 
+signals:
+    // The output played on, was stopped or went away (for the player's own
+    // waits).
+    void outputAdvanced();
+
 private:
     using Clip = std::shared_ptr<const SoundClip>;
 
@@ -54,7 +58,7 @@ private:
     bool utter(std::vector<Clip> clips, bool wait);
 
     QHash<QString, Clip> m_clips; // null: cannot be played
-    AudioStream *m_stream;
+    std::unique_ptr<SoundOutput> m_output;
     quint64 m_utterance = 0;
     std::function<void()> m_beep;
 };

@@ -4,6 +4,7 @@
 #include "screen.h"
 
 #include "enterkey.h"
+#include "predrawniconengine.h"
 #include "randomsource.h"
 #include "services.h"
 
@@ -20,7 +21,7 @@ Screen::Screen(QSize clientTwips, const QColor &designColour, QWidget *parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString());
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/quozzoli.svg")));
+    setWindowIcon(PredrawnIconEngine::icon(QStringLiteral(":/pictures/quozzoli.svg")));
     m_canvas->setObjectName(QStringLiteral("clientArea"));
     setCentralWidget(m_canvas);
     setBackground(designColour);

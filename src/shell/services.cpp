@@ -7,6 +7,8 @@
 #include "qtmessageboxes.h"
 #include "qtsoundplayer.h"
 #include "randomsource.h"
+#include "soundmodule.h"
+#include "soundoutput.h"
 
 #include <QApplication>
 
@@ -41,8 +43,10 @@ RandomSource &Services::random()
 
 SoundPlayer &Services::sound()
 {
+    // Loads the sound module: the program first asks for the player once its
+    // first window has painted (main.cpp).
     if (!held().sound)
-        held().sound = std::make_unique<QtSoundPlayer>();
+        held().sound = std::make_unique<QtSoundPlayer>(SoundModule::createOutput(programDir()));
     return *held().sound;
 }
 

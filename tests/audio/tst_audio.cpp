@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quozzoli developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "audiostream.h"
 #include "heardsearch.h"
 #include "privatepulse.h"
 #include "qtsoundplayer.h"
@@ -100,7 +101,7 @@ void TestAudio::initTestCase()
 {
     QString error;
     QVERIFY2(m_pulse.start(&error), qPrintable(error));
-    m_player = std::make_unique<QtSoundPlayer>();
+    m_player = std::make_unique<QtSoundPlayer>(std::make_unique<AudioStream>());
     m_player->setBeep([] { QFAIL("a good file beeped"); });
     QStringList effects;
     for (int k = 1; k <= 4; ++k)

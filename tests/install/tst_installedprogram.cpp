@@ -35,7 +35,8 @@ private slots:
     void soundFolders();
     void everySoundThatPlaysIsInstalled();
     void commandLeadsToTheProgram();
-    void startsAndLoadsItsCuesFromTheInstalledFolder();
+    void startsAndLoadsItsSoundFromItsFolder_data();
+    void startsAndLoadsItsSoundFromItsFolder();
     void desktopEntry();
     void metainfo();
 
@@ -157,8 +158,19 @@ void TestInstalledProgram::commandLeadsToTheProgram()
     QCOMPARE(command.canonicalFilePath(), programDir() + QStringLiteral("/quozzoli"));
 }
 
-void TestInstalledProgram::startsAndLoadsItsCuesFromTheInstalledFolder()
+void TestInstalledProgram::startsAndLoadsItsSoundFromItsFolder_data()
 {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("installed") << installed(QStringLiteral("bin/quozzoli")) << programDir();
+    QTest::newRow("build tree") << QStringLiteral(QUOZZOLI_PROGRAM)
+                                << QFileInfo(QStringLiteral(QUOZZOLI_PROGRAM)).canonicalPath();
+}
+
+void TestInstalledProgram::startsAndLoadsItsSoundFromItsFolder()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, folder);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("QT_LOGGING_RULES"),
@@ -166,12 +178,14 @@ void TestInstalledProgram::startsAndLoadsItsCuesFromTheInstalledFolder()
     QProcess program;
     program.setProcessEnvironment(environment);
     program.setProcessChannelMode(QProcess::MergedChannels);
-    program.start(installed(QStringLiteral("bin/quozzoli")), {});
+    program.start(command, {});
     QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
 
-    // The effects are loaded once the splash screen has painted.
+    // The sound module and the effects are loaded once the splash screen has
+    // painted.
     static const QRegularExpression preloadLine(QStringLiteral("preload \"([^\"]*)\" (.*)$"),
                                                 QRegularExpression::MultilineOption);
+    static const QRegularExpression moduleLine(QStringLiteral("sound module \"([^\"]*)\""));
     const int effects = 5;
     QString log;
     QDeadlineTimer deadline(30000);
@@ -186,6 +200,11 @@ void TestInstalledProgram::startsAndLoadsItsCuesFromTheInstalledFolder()
     log += QString::fromLocal8Bit(program.readAll());
     QVERIFY2(running, qPrintable(log));
 
+    // Qt Multimedia comes with the module, found beside the program.
+    const QRegularExpressionMatch module = moduleLine.match(log);
+    QVERIFY2(module.hasMatch(), qPrintable(log));
+    QCOMPARE(QFileInfo(module.captured(1)).canonicalFilePath(),
+             folder + QStringLiteral("/" QUOZZOLI_SOUND_MODULE));
     QStringList loaded;
     for (auto match = preloadLine.globalMatch(log); match.hasNext();) {
         const auto line = match.next();
@@ -194,8 +213,8 @@ void TestInstalledProgram::startsAndLoadsItsCuesFromTheInstalledFolder()
     }
     QStringList expected;
     for (int k = 1; k <= 4; ++k)
-        expected << QStringLiteral("%1/suoni/si%2.wav").arg(programDir()).arg(k);
-    expected << programDir() + QStringLiteral("/suoni/no.wav");
+        expected << QStringLiteral("%1/suoni/si%2.wav").arg(folder).arg(k);
+    expected << folder + QStringLiteral("/suoni/no.wav");
     QCOMPARE(loaded, expected);
 }
 

@@ -3,6 +3,7 @@
 
 #include "timedsoundplayer.h"
 
+#include "audiostream.h"
 #include "wavinfo.h"
 
 #include <QElapsedTimer>
@@ -12,7 +13,7 @@
 using namespace Quozzoli;
 
 TimedSoundPlayer::TimedSoundPlayer()
-    : m_player(std::make_unique<QtSoundPlayer>())
+    : m_player(std::make_unique<QtSoundPlayer>(std::make_unique<AudioStream>()))
 { }
 
 namespace {
