@@ -1,0 +1,119 @@
+// SPDX-FileCopyrightText: 2026 The Quozzoli developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "termspanelfixture.h"
+
+#include "drillhelpers.h"
+#include "form1.h"
+#include "form10.h"
+#include "form3.h"
+#include "sharedvalues.h"
+
+using namespace Quozzoli;
+using namespace Drill;
+
+void TermsPanelFixture::init()
+{
+    m_env.reset();
+    m_env = std::make_unique<TestEnvironment>();
+}
+
+ExerciseScreen *TermsPanelFixture::open(Subject subject, bool wait)
+{
+    shared().attendiBottone = wait;
+    switch (subject) {
+    case Subject::Form1:
+        return m_env->open<Form1>(ScreenId::Form1);
+    case Subject::Form3:
+        return m_env->open<Form3>(ScreenId::Form3);
+    case Subject::Form10Factor:
+        return m_env->open<Form10>(ScreenId::Form10);
+    case Subject::Form10Product: {
+        auto *form = m_env->open<Form10>(ScreenId::Form10);
+        trigger(form, "MenuProdotto");
+        return form;
+    }
+    }
+    return nullptr;
+}
+
+void TermsPanelFixture::scriptProblem(Subject subject, int term)
+{
+    ScriptedRandom &random = m_env->random;
+    random.pushDraw(4, 18);
+    switch (subject) {
+    case Subject::Form1:
+        random.pushDraw(term - 1, 9);
+        random.pushDraw(3, 9);
+        break;
+    case Subject::Form3:
+        random.pushDraw(term - 1, 9);
+        random.pushDraw(3, 10);
+        random.pushDraw(0, term);
+        break;
+    case Subject::Form10Factor:
+    case Subject::Form10Product:
+        random.pushDraw(term, 11);
+        random.pushDraw(3, 11);
+        break;
+    }
+}
+
+void TermsPanelFixture::allSubjects()
+{
+    QTest::addColumn<Subject>("subject");
+    QTest::newRow("Form1") << Subject::Form1;
+    QTest::newRow("Form3") << Subject::Form3;
+    QTest::newRow("Form10 factor") << Subject::Form10Factor;
+    QTest::newRow("Form10 product") << Subject::Form10Product;
+}
+
+int TermsPanelFixture::lastItem(const ExerciseScreen *screen)
+{
+    return qobject_cast<const Form10 *>(screen) ? 10 : 9;
+}
+
+TermsPanel *TermsPanelFixture::panelOf(const ExerciseScreen *screen)
+{
+    return screen->findChild<TermsPanel *>(QStringLiteral("CorniceNumeroMassimo"));
+}
+
+int TermsPanelFixture::term(const ExerciseScreen *screen)
+{
+    if (auto *form3 = qobject_cast<const Form3 *>(screen))
+        return form3->problem().divisor;
+    if (auto *form10 = qobject_cast<const Form10 *>(screen))
+        return form10->problem().primoFattore;
+    return shared().divisore;
+}
+
+AnswerBox *TermsPanelFixture::firstBox(const ExerciseScreen *screen)
+{
+    if (auto *form10 = qobject_cast<const Form10 *>(screen))
+        return box(screen, form10->productMode() ? "Text1" : "Text2");
+    return box(screen, "Text1");
+}
+
+bool TermsPanelFixture::anyAnswerBoxEnabled(const ExerciseScreen *screen)
+{
+    for (const char *name : {"Text1", "Text2"}) {
+        AnswerBox *b = box(screen, name);
+        if (b && b->isEnabled() && !b->isHidden())
+            return true;
+    }
+    return false;
+}
+
+void TermsPanelFixture::solve(const ExerciseScreen *screen)
+{
+    if (auto *form3 = qobject_cast<const Form3 *>(screen)) {
+        answer(box(screen, "Text1"), QString::number(form3->problem().quotient));
+        answer(box(screen, "Text2"), QString::number(form3->problem().remainder));
+    } else if (auto *form10 = qobject_cast<const Form10 *>(screen)) {
+        const Multiplication &p = form10->problem();
+        answer(firstBox(screen),
+               QString::number(form10->productMode() ? p.product() : p.secondoFattore));
+    } else {
+        answer(box(screen, "Text1"), QString::number(shared().quoziente));
+    }
+}
