@@ -2,90 +2,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "answerbox.h"
-#include "form11.h"
-#include "form2.h"
-#include "form4.h"
-#include "form5.h"
 #include "picturebutton.h"
 #include "sharedvalues.h"
 #include "svgpicture.h"
-#include "testenvironment.h"
+#include "twodigitfixture.h"
+#include "twodigitscreen.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QTest>
 
 using namespace Quozzoli;
 
-Q_DECLARE_METATYPE(Quozzoli::ScreenId)
-
 namespace {
 
-const QString WrongSound = QStringLiteral("\\suoni\\no.wav");
-
-struct Division
+QString caption(ScreenId id, const TwoDigitFixture::Division &d)
 {
-    int divisor = 1;
-    int quotient = 0;
-    int remainder = 0;
-};
-
-bool hasRemainder(ScreenId id)
-{
-    return id == ScreenId::Form4 || id == ScreenId::Form11;
-}
-
-QList<ScreenId> allScreens()
-{
-    return {ScreenId::Form2, ScreenId::Form5, ScreenId::Form4, ScreenId::Form11};
-}
-
-const char *nameOf(ScreenId id)
-{
-    switch (id) {
-    case ScreenId::Form2:
-        return "Form2";
-    case ScreenId::Form4:
-        return "Form4";
-    case ScreenId::Form5:
-        return "Form5";
-    default:
-        return "Form11";
-    }
-}
-
-const char *waitName(bool wait)
-{
-    return wait ? "waits" : "goes on";
-}
-
-// The draws of one new problem: the colour first, then the division.
-void scriptProblem(ScriptedRandom &random, ScreenId id, int colourIndex, const Division &d)
-{
-    random.pushDraw(colourIndex - 1, 18);
-    random.pushDraw(d.divisor - 1, 9);
-    random.pushDraw(d.quotient, 99);
-    if (hasRemainder(id))
-        random.pushDraw(d.remainder, d.divisor);
-}
-
-QString caption(ScreenId id, const Division &d)
-{
-    const int dividend = d.quotient * d.divisor + (hasRemainder(id) ? d.remainder : 0);
+    const int dividend
+        = d.quotient * d.divisor + (TwoDigitFixture::hasRemainder(id) ? d.remainder : 0);
     return QStringLiteral(" %1 :  %2 =%3")
         .arg(dividend)
         .arg(d.divisor)
-        .arg(hasRemainder(id) ? QStringLiteral("    ") : QStringLiteral(" "));
-}
-
-// The digits typed box after box: tens, units (and the remainder).
-QStringList rightAnswers(ScreenId id, const Division &d)
-{
-    QStringList answers {QString::number(d.quotient / 10), QString::number(d.quotient % 10)};
-    if (hasRemainder(id))
-        answers << QString::number(d.remainder);
-    return answers;
+        .arg(TwoDigitFixture::hasRemainder(id) ? QStringLiteral("    ") : QStringLiteral(" "));
 }
 
 // The widget that Tab leads to from `widget`.
@@ -97,16 +35,11 @@ QWidget *tabFrom(QWidget *widget)
     return next;
 }
 
-void answer(AnswerBox *box, const QString &text)
-{
-    box->selectAll();
-    QTest::keyClicks(box, text);
-    QTest::keyClick(box, Qt::Key_Return);
-}
-
 } // namespace
 
-class TestTwoDigitScreens : public QObject
+// How a two-digit screen opens, poses its problems one after another and
+// keeps its counts.
+class TestTwoDigitScreens : public TwoDigitFixture
 {
     Q_OBJECT
 
@@ -115,92 +48,13 @@ private slots:
     void opensOnFirstProblem();
     void solvesAProblem_data();
     void solvesAProblem();
-    void wrongEntries_data();
-    void wrongEntries();
-    void enterOnEmptyBoxDoesNothing_data();
-    void enterOnEmptyBoxDoesNothing();
-    void readings_data();
-    void readings();
     void smallQuotients_data();
     void smallQuotients();
     void azzeraMidProblem_data();
     void azzeraMidProblem();
     void screensKeepTheirDividendRule_data();
     void screensKeepTheirDividendRule();
-
-private:
-    // Opens the screen on the given division, with the menu's switch set.
-    TwoDigitScreen *open(ScreenId id, bool wait, const Division &d, int colourIndex = 5);
-    QList<AnswerBox *> boxes() const;
-    // Only the box `open` is enabled (none once solved), and it has the focus.
-    void verifyOpenBox(int open) const;
-    void verifyFaces(bool right, bool wrong) const;
-    void verifyCounts(const char *right, const char *wrong) const;
-    // Types right answers into the first `count` boxes.
-    void answerRight(const QStringList &answers, int count);
-
-    std::unique_ptr<TestEnvironment> m_env;
-    TwoDigitScreen *m_screen = nullptr;
-
-private slots:
-    void init() { m_env = std::make_unique<TestEnvironment>(); }
-    void cleanup()
-    {
-        m_env.reset();
-        m_screen = nullptr;
-    }
 };
-
-TwoDigitScreen *TestTwoDigitScreens::open(ScreenId id, bool wait, const Division &d,
-                                          int colourIndex)
-{
-    shared().attendiBottone = wait;
-    scriptProblem(m_env->random, id, colourIndex, d);
-    m_screen = m_env->open<TwoDigitScreen>(id);
-    if (!m_screen || !QTest::qWaitForWindowActive(m_screen))
-        return nullptr;
-    return m_screen;
-}
-
-QList<AnswerBox *> TestTwoDigitScreens::boxes() const
-{
-    QList<AnswerBox *> list;
-    for (const char *name : {"Edar", "Eur", "Text2"}) {
-        if (auto *box = m_screen->findChild<AnswerBox *>(QLatin1String(name)))
-            list << box;
-    }
-    return list;
-}
-
-void TestTwoDigitScreens::verifyOpenBox(int open) const
-{
-    const QList<AnswerBox *> list = boxes();
-    for (int i = 0; i < list.size(); ++i)
-        QVERIFY2(list[i]->isEnabled() == (i == open), qPrintable(list[i]->objectName()));
-    if (open >= 0)
-        QCOMPARE(QApplication::focusWidget(), list[open]);
-}
-
-void TestTwoDigitScreens::verifyFaces(bool right, bool wrong) const
-{
-    QCOMPARE(m_screen->comandoIconaSi()->isVisible(), right);
-    QCOMPARE(m_screen->comandoIconaNo()->isVisible(), wrong);
-}
-
-void TestTwoDigitScreens::verifyCounts(const char *right, const char *wrong) const
-{
-    QCOMPARE(m_screen->etichettaEsatti()->text(), QLatin1String(right));
-    QCOMPARE(m_screen->etichettaErrati()->text(), QLatin1String(wrong));
-    QCOMPARE(shared().numeroEsatti.value(), QString::fromLatin1(right).trimmed().toInt());
-    QCOMPARE(shared().numeroErrati.value(), QString::fromLatin1(wrong).trimmed().toInt());
-}
-
-void TestTwoDigitScreens::answerRight(const QStringList &answers, int count)
-{
-    const QList<AnswerBox *> list = boxes();
-    for (int i = 0; i < count; ++i)
-        answer(list[i], answers[i]);
-}
 
 void TestTwoDigitScreens::opensOnFirstProblem_data()
 {
@@ -320,143 +174,6 @@ void TestTwoDigitScreens::solvesAProblem()
         QVERIFY(box->text().isEmpty());
     verifyFaces(true, false); // the last verdict stays into the new problem
     verifyCounts(" 1", "0");
-}
-
-void TestTwoDigitScreens::wrongEntries_data()
-{
-    QTest::addColumn<ScreenId>("id");
-    QTest::addColumn<bool>("wait");
-    QTest::addColumn<int>("box");
-    for (ScreenId id : allScreens()) {
-        for (bool wait : {true, false}) {
-            for (int box = 0; box < (hasRemainder(id) ? 3 : 2); ++box)
-                QTest::addRow("%s %s box %d", nameOf(id), waitName(wait), box) << id << wait << box;
-        }
-    }
-}
-
-void TestTwoDigitScreens::wrongEntries()
-{
-    QFETCH(ScreenId, id);
-    QFETCH(bool, wait);
-    QFETCH(int, box);
-
-    const Division d {7, 12, 2};
-    QVERIFY(open(id, wait, d));
-    const QList<AnswerBox *> list = boxes();
-    const QStringList answers = rightAnswers(id, d);
-    answerRight(answers, box);
-
-    answer(list[box], QStringLiteral("5"));
-    verifyFaces(false, true);
-    verifyCounts("0", " 1");
-    verifyOpenBox(box);
-    QCOMPARE(list[box]->text(), QStringLiteral("5"));
-    QCOMPARE(m_env->sound.relativePaths(SoundPlayer::Mode::Asynchronous), QStringList {WrongSound});
-
-    // Each Enter on a wrong text counts again.
-    QTest::keyClick(list[box], Qt::Key_Return);
-    verifyCounts("0", " 2");
-    verifyOpenBox(box);
-    QCOMPARE(m_env->sound.relativePaths(), QStringList({WrongSound, WrongSound}));
-
-    // The right answer after wrong ones shows the happy face, the last box too.
-    const bool last = box + 1 == list.size();
-    if (last && !wait)
-        scriptProblem(m_env->random, id, 9, d);
-    answer(list[box], answers[box]);
-    verifyFaces(true, false);
-    verifyCounts(last ? " 1" : "0", " 2");
-    if (!last)
-        verifyOpenBox(box + 1);
-    else
-        verifyOpenBox(wait ? -1 : 0);
-}
-
-void TestTwoDigitScreens::enterOnEmptyBoxDoesNothing_data()
-{
-    wrongEntries_data();
-}
-
-void TestTwoDigitScreens::enterOnEmptyBoxDoesNothing()
-{
-    QFETCH(ScreenId, id);
-    QFETCH(bool, wait);
-    QFETCH(int, box);
-
-    const Division d {7, 12, 2};
-    QVERIFY(open(id, wait, d));
-    const QList<AnswerBox *> list = boxes();
-    answerRight(rightAnswers(id, d), box);
-    const bool rightFace = m_screen->comandoIconaSi()->isVisible();
-    const bool wrongFace = m_screen->comandoIconaNo()->isVisible();
-    const int draws = m_env->random.draws();
-
-    QTest::keyClick(list[box], Qt::Key_Return);
-    QTest::keyClick(list[box], Qt::Key_Enter, Qt::KeypadModifier);
-    verifyCounts("0", "0");
-    verifyFaces(rightFace, wrongFace);
-    verifyOpenBox(box);
-    QVERIFY(m_env->sound.played().isEmpty());
-    QCOMPARE(m_env->random.draws(), draws);
-}
-
-void TestTwoDigitScreens::readings_data()
-{
-    QTest::addColumn<ScreenId>("id");
-    QTest::addColumn<int>("box");
-    QTest::addColumn<int>("digit");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("right");
-
-    struct Reading
-    {
-        int box;
-        int digit;
-        const char *text;
-        bool right;
-    };
-    const QList<Reading> readings {
-        {0, 7, "7", true},   {0, 7, " 7", true},  {0, 7, "07", true},   {0, 7, "7a", true},
-        {0, 7, "7.0", true}, {0, 7, "a7", false}, {0, 7, "7.5", false}, {0, 7, "70", false},
-        {0, 0, "a7", true},  {0, 0, " ", true},   {0, 0, "7", false},   {1, 4, "4 ", true},
-        {1, 4, "0 4", true}, {1, 4, "a4", false}, {1, 0, "x", true},    {2, 3, "3", true},
-        {2, 3, " 03", true}, {2, 3, "3b", true},  {2, 3, "b3", false},  {2, 0, "0", true},
-        {2, 0, "-", true},   {2, 0, "1", false},
-    };
-    for (ScreenId id : allScreens()) {
-        for (const Reading &r : readings) {
-            if (r.box < 2 || hasRemainder(id))
-                QTest::addRow("%s box %d %d \"%s\"", nameOf(id), r.box, r.digit, r.text)
-                    << id << r.box << r.digit << QString::fromLatin1(r.text) << r.right;
-        }
-    }
-}
-
-void TestTwoDigitScreens::readings()
-{
-    QFETCH(ScreenId, id);
-    QFETCH(int, box);
-    QFETCH(int, digit);
-    QFETCH(QString, text);
-    QFETCH(bool, right);
-
-    // A division whose digit in the tested box is `digit`.
-    Division d {9, 5, 0};
-    if (box == 0)
-        d = {1, digit * 10 + 3, 0};
-    else if (box == 1)
-        d = {1, 30 + digit, 0};
-    else
-        d.remainder = digit;
-    QVERIFY(open(id, true, d));
-    const QList<AnswerBox *> list = boxes();
-    answerRight(rightAnswers(id, d), box);
-
-    answer(list[box], text);
-    verifyCounts(right && box + 1 == list.size() ? " 1" : "0", right ? "0" : " 1");
-    verifyFaces(right, !right);
-    verifyOpenBox(right ? (box + 1 == list.size() ? -1 : box + 1) : box);
 }
 
 void TestTwoDigitScreens::smallQuotients_data()

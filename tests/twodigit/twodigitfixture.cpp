@@ -1,0 +1,124 @@
+// SPDX-FileCopyrightText: 2026 The Quozzoli developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "twodigitfixture.h"
+
+#include "answerbox.h"
+#include "picturebutton.h"
+#include "sharedvalues.h"
+#include "svgpicture.h"
+#include "twodigitscreen.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+
+using namespace Quozzoli;
+
+bool TwoDigitFixture::hasRemainder(ScreenId id)
+{
+    return id == ScreenId::Form4 || id == ScreenId::Form11;
+}
+
+QList<ScreenId> TwoDigitFixture::allScreens()
+{
+    return {ScreenId::Form2, ScreenId::Form5, ScreenId::Form4, ScreenId::Form11};
+}
+
+const char *TwoDigitFixture::nameOf(ScreenId id)
+{
+    switch (id) {
+    case ScreenId::Form2:
+        return "Form2";
+    case ScreenId::Form4:
+        return "Form4";
+    case ScreenId::Form5:
+        return "Form5";
+    default:
+        return "Form11";
+    }
+}
+
+const char *TwoDigitFixture::waitName(bool wait)
+{
+    return wait ? "waits" : "goes on";
+}
+
+void TwoDigitFixture::scriptProblem(ScriptedRandom &random, ScreenId id, int colourIndex,
+                                    const Division &d)
+{
+    random.pushDraw(colourIndex - 1, 18);
+    random.pushDraw(d.divisor - 1, 9);
+    random.pushDraw(d.quotient, 99);
+    if (hasRemainder(id))
+        random.pushDraw(d.remainder, d.divisor);
+}
+
+QStringList TwoDigitFixture::rightAnswers(ScreenId id, const Division &d)
+{
+    QStringList answers {QString::number(d.quotient / 10), QString::number(d.quotient % 10)};
+    if (hasRemainder(id))
+        answers << QString::number(d.remainder);
+    return answers;
+}
+
+void TwoDigitFixture::answer(AnswerBox *box, const QString &text)
+{
+    box->selectAll();
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+void TwoDigitFixture::init()
+{
+    m_env = std::make_unique<TestEnvironment>();
+}
+
+void TwoDigitFixture::cleanup()
+{
+    m_env.reset();
+    m_screen = nullptr;
+}
+
+TwoDigitScreen *TwoDigitFixture::open(ScreenId id, bool wait, const Division &d, int colourIndex)
+{
+    shared().attendiBottone = wait;
+    scriptProblem(m_env->random, id, colourIndex, d);
+    m_screen = m_env->open<TwoDigitScreen>(id);
+    if (!m_screen || !QTest::qWaitForWindowActive(m_screen))
+        return nullptr;
+    return m_screen;
+}
+
+QList<AnswerBox *> TwoDigitFixture::boxes() const
+{
+    QList<AnswerBox *> list;
+    for (const char *name : {"Edar", "Eur", "Text2"}) {
+        if (auto *box = m_screen->findChild<AnswerBox *>(QLatin1String(name)))
+            list << box;
+    }
+    return list;
+}
+
+void TwoDigitFixture::verifyOpenBox(int open) const
+{
+    const QList<AnswerBox *> list = boxes();
+    for (int i = 0; i < list.size(); ++i)
+        QVERIFY2(list[i]->isEnabled() == (i == open), qPrintable(list[i]->objectName()));
+    if (open >= 0)
+        QCOMPARE(QApplication::focusWidget(), list[open]);
+}
+
+void TwoDigitFixture::verifyFaces(bool right, bool wrong) const
+{
+    QCOMPARE(m_screen->comandoIconaSi()->isVisible(), right);
+    QCOMPARE(m_screen->comandoIconaNo()->isVisible(), wrong);
+}
+
+void TwoDigitFixture::verifyCounts(const char *right, const char *wrong) const
+{
+    QCOMPARE(m_screen->etichettaEsatti()->text(), QLatin1String(right));
+    QCOMPARE(m_screen->etichettaErrati()->text(), QLatin1String(wrong));
+    QCOMPARE(shared().numeroEsatti.value(), QString::fromLatin1(right).trimmed().toInt());
+    QCOMPARE(shared().numeroErrati.value(), QString::fromLatin1(wrong).trimmed().toInt());
+}
