@@ -32,9 +32,9 @@ quozienti di una e di due cifre con e senza resto, e le tabelline. Ogni
 risposta riceve una faccina allegra o triste, un suono e il conteggio.]])
 
 # Runtime dependencies: the Qt 6 libraries the program and its sound module
-# link (the SVG library also draws the window icon) and the Liberation fonts, which stand
-# in for Arial. Where dpkg-shlibdeps is at hand it finds the libraries and
-# their versions from the program itself.
+# link, Qt's SVG plugins, which draw the pictures, and the Liberation fonts,
+# which stand in for Arial. Where dpkg-shlibdeps is at hand it finds the
+# libraries and their versions from the program itself; it cannot see plugins.
 set(quozzoli_qt_packages
     "libqt6core6 (>= 6.4)" "libqt6gui6 (>= 6.4)" "libqt6widgets6 (>= 6.4)"
     "libqt6multimedia6 (>= 6.4)" "libqt6svg6 (>= 6.4)")
@@ -42,7 +42,7 @@ find_program(QUOZZOLI_DPKG_SHLIBDEPS dpkg-shlibdeps)
 find_program(QUOZZOLI_FILE_COMMAND file)
 if(QUOZZOLI_DPKG_SHLIBDEPS AND QUOZZOLI_FILE_COMMAND)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libqt6svg6 (>= 6.4)")
 else()
     list(APPEND quozzoli_qt_packages "fonts-liberation2")
     list(JOIN quozzoli_qt_packages ", " CPACK_DEBIAN_PACKAGE_DEPENDS)

@@ -1,11 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Quozzoli developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Draws the program's SVG icon as square PNG pictures for the hicolor icon
-// theme, at build time:
-//   quozzoli_rendericon ICON.svg SIZE OUTPUT.png [SIZE OUTPUT.png ...]
+// Draws the program's SVG icon as square pictures at build time: PNG for the
+// hicolor icon theme, and for the program's own resources raw 32-bit ARGB
+// pixels (QImage::Format_ARGB32, rows top to bottom, no header), which it
+// shows without decoding anything:
+//   quozzoli_rendericon ICON.svg SIZE OUTPUT.{png,argb} [SIZE OUTPUT ...]
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -39,12 +42,25 @@ QImage rendered(QSvgRenderer &renderer, int size)
     return image;
 }
 
+bool save(const QImage &image, const QString &output)
+{
+    if (!output.endsWith(QLatin1String(".argb")))
+        return image.save(output, "PNG");
+    // Unpremultiplied, as a PNG holds it, so that it shows the very same pixels.
+    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32);
+    QFile file(output);
+    return file.open(QIODevice::WriteOnly)
+        && file.write(reinterpret_cast<const char *>(pixels.constBits()), pixels.sizeInBytes())
+        == pixels.sizeInBytes();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     if (argc < 4 || argc % 2 != 0)
-        return fail(QStringLiteral("usage: quozzoli_rendericon ICON.svg SIZE OUTPUT.png ..."));
+        return fail(
+            QStringLiteral("usage: quozzoli_rendericon ICON.svg SIZE OUTPUT.{png,argb} ..."));
     const QString source = QString::fromLocal8Bit(argv[1]);
     QSvgRenderer renderer(source);
     if (!renderer.isValid())
@@ -58,7 +74,7 @@ int main(int argc, char *argv[])
             return fail(QStringLiteral("bad size %1").arg(QString::fromLocal8Bit(argv[i])));
         if (!QDir().mkpath(QFileInfo(output).absolutePath()))
             return fail(QStringLiteral("cannot make the folder of %1").arg(output));
-        if (!rendered(renderer, size).save(output, "PNG"))
+        if (!save(rendered(renderer, size), output))
             return fail(QStringLiteral("cannot write %1").arg(output));
     }
     return 0;

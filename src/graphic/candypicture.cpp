@@ -10,7 +10,6 @@
 #include <QDrag>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSvgRenderer>
 
 namespace Quozzoli {
 
@@ -37,28 +36,30 @@ QSizeF CandyPicture::pictureSize() const
     return QSizeF(PictureSize) * scale;
 }
 
+// The candy in device pixels.
+QImage CandyPicture::picture() const
+{
+    return SvgPicture::drawn(QString::fromLatin1(Resource),
+                             (pictureSize() * devicePixelRatioF()).toSize());
+}
+
 void CandyPicture::paintEvent(QPaintEvent *)
 {
-    QSvgRenderer *svg = SvgPicture::renderer(QString::fromLatin1(Resource));
-    if (!svg->isValid())
+    const QImage candy = picture();
+    if (candy.isNull())
         return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    svg->render(&painter, QRectF(QPointF(), pictureSize()));
+    painter.drawImage(QRectF(QPointF(), QSizeF(candy.size()) / devicePixelRatioF()), candy);
 }
 
 QPixmap CandyPicture::dragPixmap() const
 {
-    const qreal ratio = devicePixelRatioF();
-    QPixmap pixmap((pictureSize() * ratio).toSize());
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer *svg = SvgPicture::renderer(QString::fromLatin1(Resource));
-    if (svg->isValid()) {
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        svg->render(&painter, QRectF(QPointF(), pictureSize()));
-    }
+    const QImage candy = picture();
+    QPixmap pixmap = candy.isNull() ? QPixmap((pictureSize() * devicePixelRatioF()).toSize())
+                                    : QPixmap::fromImage(candy);
+    if (candy.isNull())
+        pixmap.fill(Qt::transparent);
+    pixmap.setDevicePixelRatio(devicePixelRatioF());
     return pixmap;
 }
 

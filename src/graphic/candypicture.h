@@ -29,6 +29,7 @@ protected:
 
 private:
     QSizeF pictureSize() const;
+    QImage picture() const;
     QPixmap dragPixmap() const;
 
     int m_index;

@@ -4,8 +4,9 @@
 #include "predrawniconengine.h"
 
 #include <QFileInfo>
-#include <QImageReader>
+#include <QImage>
 #include <QPainter>
+#include <QResource>
 
 namespace Quozzoli {
 
@@ -17,7 +18,7 @@ QIcon PredrawnIconEngine::icon(const QString &svgResource)
 PredrawnIconEngine::PredrawnIconEngine(const QString &svgResource)
     : m_svgResource(svgResource)
     , m_predrawnPattern(QStringLiteral(":/predrawn/%1-").arg(QFileInfo(svgResource).baseName())
-                        + QStringLiteral("%1.png"))
+                        + QStringLiteral("%1.argb"))
 { }
 
 QIconEngine *PredrawnIconEngine::clone() const
@@ -38,11 +39,16 @@ std::optional<QPixmap> PredrawnIconEngine::predrawn(const QSize &size, QIcon::Mo
         return std::nullopt;
     auto it = m_predrawn.find(size.width());
     if (it == m_predrawn.end()) {
-        // Read as PNG only: guessing the format would load every image
-        // format plugin Qt has, the SVG one among them.
-        QImageReader reader(m_predrawnPattern.arg(size.width()), "png");
-        reader.setAutoDetectImageFormat(false);
-        it = m_predrawn.insert(size.width(), QPixmap::fromImage(reader.read()));
+        // Raw pixels, stored uncompressed: nothing to decode, and no image
+        // format plugin to look for.
+        const int side = size.width();
+        const QByteArray pixels = QResource(m_predrawnPattern.arg(side)).uncompressedData();
+        QPixmap picture;
+        if (pixels.size() == qsizetype(side) * side * 4) {
+            picture = QPixmap::fromImage(QImage(reinterpret_cast<const uchar *>(pixels.constData()),
+                                                side, side, side * 4, QImage::Format_ARGB32));
+        }
+        it = m_predrawn.insert(side, picture);
     }
     if (it->isNull())
         return std::nullopt;

@@ -5,12 +5,32 @@
 
 #include "pictureaccessible.h"
 
-#include <QCoreApplication>
+#include <QCache>
 #include <QHash>
+#include <QImageReader>
 #include <QPainter>
-#include <QSvgRenderer>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
 
 namespace Quozzoli {
+
+namespace {
+
+// Every picture on the screens fits many times over; drawing one again
+// costs a few milliseconds.
+constexpr qsizetype CacheKib = 32 * 1024;
+
+QImageReader *readerOf(const QString &resource)
+{
+    // The format is given: guessing it would open every image format plugin.
+    auto *reader = new QImageReader(resource, "svg");
+    reader->setAutoDetectImageFormat(false);
+    return reader;
+}
+
+} // namespace
 
 SvgPicture::SvgPicture(const QString &resource, QWidget *parent)
     : QWidget(parent)
@@ -32,33 +52,58 @@ void SvgPicture::setFit(Fit fit)
     update();
 }
 
-QSvgRenderer *SvgPicture::renderer(const QString &resource)
+QSize SvgPicture::naturalSize(const QString &resource)
 {
-    // One renderer per picture, owned by the application and let go with it.
-    static QHash<QString, QSvgRenderer *> renderers;
-    QSvgRenderer *&renderer = renderers[resource];
-    if (!renderer) {
-        renderer = new QSvgRenderer(resource, QCoreApplication::instance());
-        QObject::connect(renderer, &QObject::destroyed, [resource] { renderers.remove(resource); });
+    static QHash<QString, QSize> sizes;
+    auto it = sizes.find(resource);
+    if (it == sizes.end()) {
+        std::unique_ptr<QImageReader> reader(readerOf(resource));
+        it = sizes.insert(resource, reader->size());
     }
-    return renderer;
+    return *it;
+}
+
+QImage SvgPicture::drawn(const QString &resource, QSize pixels)
+{
+    if (pixels.isEmpty() || naturalSize(resource).isEmpty())
+        return QImage();
+    static QCache<QString, QImage> pictures(CacheKib);
+    const QString key
+        = QStringLiteral("%1@%2x%3").arg(resource).arg(pixels.width()).arg(pixels.height());
+    if (const QImage *picture = pictures.object(key))
+        return *picture;
+    std::unique_ptr<QImageReader> reader(readerOf(resource));
+    reader->setScaledSize(pixels);
+    const QImage picture = reader->read();
+    if (!picture.isNull()) {
+        // One too large to keep is let go at once.
+        pictures.insert(key, new QImage(picture),
+                        std::max<qsizetype>(1, picture.sizeInBytes() / 1024));
+    }
+    return picture;
 }
 
 void SvgPicture::paintEvent(QPaintEvent *)
 {
-    QSvgRenderer *svg = renderer(m_resource);
-    if (!svg->isValid())
+    const QSize natural = naturalSize(m_resource);
+    if (natural.isEmpty())
         return;
+    const qreal ratio = devicePixelRatioF();
+    QSizeF size = this->size();
+    if (m_fit == Fit::KeepAspect)
+        size = QSizeF(natural).scaled(size, Qt::KeepAspectRatio);
+    // Whole device pixels, so that the picture is shown as drawn, unscaled.
+    const QSize pixels = (size * ratio).toSize();
+    const QImage picture = drawn(m_resource, pixels);
+    if (picture.isNull())
+        return;
+    const QSizeF shown = QSizeF(pixels) / ratio;
+    const QPointF corner((width() - shown.width()) / 2, (height() - shown.height()) / 2);
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QRectF target = rect();
-    if (m_fit == Fit::KeepAspect) {
-        QSizeF size = svg->defaultSize();
-        size.scale(target.size(), Qt::KeepAspectRatio);
-        target = QRectF(QPointF(), size);
-        target.moveCenter(QRectF(rect()).center());
-    }
-    svg->render(&painter, target);
+    painter.drawImage(QRectF(QPointF(std::round(corner.x() * ratio) / ratio,
+                                     std::round(corner.y() * ratio) / ratio),
+                             shown),
+                      picture);
 }
 
 } // namespace Quozzoli

@@ -3,13 +3,14 @@
 
 #pragma once
 
+#include <QImage>
 #include <QWidget>
-
-class QSvgRenderer;
 
 namespace Quozzoli {
 
 // A picture drawn from one of the program's SVG resources, sharp at any size.
+// The pictures are drawn through Qt's SVG image format plugin, so that Qt's
+// SVG code is loaded when the first picture is shown, not at start.
 class SvgPicture : public QWidget
 {
     Q_OBJECT
@@ -26,8 +27,11 @@ public:
     void setResource(const QString &resource);
     void setFit(Fit fit);
 
-    // The shared renderer of a resource, loaded on first use.
-    static QSvgRenderer *renderer(const QString &resource);
+    // The resource drawn at a size in device pixels, kept for the next paint
+    // at that size; a null image for a resource that cannot be drawn.
+    static QImage drawn(const QString &resource, QSize pixels);
+    // The size the resource gives itself; empty for one that cannot be read.
+    static QSize naturalSize(const QString &resource);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
