@@ -32,36 +32,38 @@ Held &held()
     return instance;
 }
 
+// The service in the slot, made first if there is none.
+template<typename Service, typename Make> Service &made(std::unique_ptr<Service> &slot, Make make)
+{
+    if (!slot)
+        slot = make();
+    return *slot;
+}
+
 } // namespace
 
 RandomSource &Services::random()
 {
-    if (!held().random)
-        held().random = std::make_unique<SystemRandom>();
-    return *held().random;
+    return made(held().random, [] { return std::make_unique<SystemRandom>(); });
 }
 
 SoundPlayer &Services::sound()
 {
     // Loads the sound module: the program first asks for the player once its
     // first window has painted (main.cpp).
-    if (!held().sound)
-        held().sound = std::make_unique<QtSoundPlayer>(SoundModule::createOutput(programDir()));
-    return *held().sound;
+    return made(held().sound, [] {
+        return std::make_unique<QtSoundPlayer>(SoundModule::createOutput(programDir()));
+    });
 }
 
 MessageBoxes &Services::messageBoxes()
 {
-    if (!held().messageBoxes)
-        held().messageBoxes = std::make_unique<QtMessageBoxes>();
-    return *held().messageBoxes;
+    return made(held().messageBoxes, [] { return std::make_unique<QtMessageBoxes>(); });
 }
 
 Clock &Services::clock()
 {
-    if (!held().clock)
-        held().clock = std::make_unique<SteadyClock>();
-    return *held().clock;
+    return made(held().clock, [] { return std::make_unique<SteadyClock>(); });
 }
 
 QString Services::programDir()
