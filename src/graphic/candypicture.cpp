@@ -55,10 +55,11 @@ void CandyPicture::paintEvent(QPaintEvent *)
 QPixmap CandyPicture::dragPixmap() const
 {
     const QImage candy = picture();
-    QPixmap pixmap = candy.isNull() ? QPixmap((pictureSize() * devicePixelRatioF()).toSize())
-                                    : QPixmap::fromImage(candy);
-    if (candy.isNull())
+    QPixmap pixmap = QPixmap::fromImage(candy);
+    if (candy.isNull()) {
+        pixmap = QPixmap((pictureSize() * devicePixelRatioF()).toSize());
         pixmap.fill(Qt::transparent);
+    }
     pixmap.setDevicePixelRatio(devicePixelRatioF());
     return pixmap;
 }

@@ -15,8 +15,9 @@ namespace Quozzoli {
 // pictures drawn from it at build time (":/predrawn/NAME-SIZE.argb", raw
 // pixels) where one is of the very size asked for: the window icons and the
 // splash screen's button show without drawing any SVG or decoding any image,
-// and so without loading Qt's SVG code, before the first paint. Any other size, and any mode but
-// the normal one, is drawn from the SVG as a plain icon of it would be.
+// and so without loading Qt's SVG code, before the first paint. Any other
+// size, and any mode but the normal one, is drawn from the SVG as a plain
+// icon of it would be.
 class PredrawnIconEngine : public QIconEngine
 {
 public:
