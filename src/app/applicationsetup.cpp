@@ -3,10 +3,12 @@
 
 #include "applicationsetup.h"
 
+#include "keypadsetting.h"
 #include "predrawniconengine.h"
 
 #include <QApplication>
 #include <QPixmapCache>
+#include <QStringList>
 
 namespace Quozzoli {
 
@@ -23,6 +25,18 @@ void setUpApplication()
     // memory would grow with every screen opened. The few buttons we draw
     // cost nothing to draw afresh.
     QPixmapCache::setCacheLimit(0);
+}
+
+void readCommandLine(const QStringList &arguments)
+{
+    KeypadSetting::Choice choice = KeypadSetting::Choice::Automatic;
+    for (const QString &argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--tastierino"))
+            choice = KeypadSetting::Choice::Shown;
+        else if (argument == QLatin1String("--senza-tastierino"))
+            choice = KeypadSetting::Choice::Hidden;
+    }
+    KeypadSetting::shared().setChoice(choice);
 }
 
 } // namespace Quozzoli

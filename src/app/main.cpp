@@ -23,6 +23,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     guard.connected();
     setUpApplication();
+    readCommandLine(QCoreApplication::arguments());
     // The desktop entry's name, from cmake/Install.cmake.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUOZZOLI_APP_ID));
 

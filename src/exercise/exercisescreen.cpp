@@ -12,6 +12,7 @@
 #include "sharedvalues.h"
 #include "soundcues.h"
 #include "svgpicture.h"
+#include "tastierino.h"
 
 #include <QAction>
 #include <QLabel>
@@ -78,6 +79,7 @@ ExerciseScreen::ExerciseScreen(const ExerciseFrame &frame, QWidget *parent)
     connect(m_avanti, &QToolButton::clicked, this, [this] { bottoneAvantiClick(); });
 
     buildMenu(frame.menu);
+    Tastierino::offerTo(this);
 }
 
 void ExerciseScreen::buildMenu(const QList<MenuEntry> &menu)

@@ -56,6 +56,14 @@ void DesignCanvas::moveTo(QWidget *widget, const QPoint &twips)
     apply(*it);
 }
 
+QRect DesignCanvas::addStripRight(int widthTwips)
+{
+    const QRect strip(m_design.width(), 0, widthTwips, m_design.height());
+    m_design.rwidth() += widthTwips;
+    fit(size(), true);
+    return strip;
+}
+
 QRect DesignCanvas::designRect(QWidget *widget) const
 {
     return m_placements.value(widget).twips;
@@ -122,7 +130,11 @@ void DesignCanvas::applyAll()
 void DesignCanvas::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    const QSize available = event->size();
+    fit(event->size(), false);
+}
+
+void DesignCanvas::fit(QSize available, bool always)
+{
     const QSize design = designPixels();
     qreal scale = std::min(qreal(available.width()) / design.width(),
                            qreal(available.height()) / design.height());
@@ -131,7 +143,7 @@ void DesignCanvas::resizeEvent(QResizeEvent *event)
         scale = 1.0;
     const QPoint offset((available.width() - pixels(m_design.width(), scale)) / 2,
                         (available.height() - pixels(m_design.height(), scale)) / 2);
-    if (qFuzzyCompare(scale, m_scale) && offset == m_offset)
+    if (!always && qFuzzyCompare(scale, m_scale) && offset == m_offset)
         return;
     m_scale = scale;
     m_offset = offset;

@@ -35,6 +35,9 @@ public:
     // (this canvas, or a frame placed on it).
     void place(QWidget *widget, const QRect &twips, const DesignFont &font = {});
     void moveTo(QWidget *widget, const QPoint &twips);
+    // Widens the design by a strip on its right, for controls that stand
+    // beside the screen's own; returns the strip, in twips.
+    QRect addStripRight(int widthTwips);
 
     QSize designTwips() const { return m_design; }
     QSize designPixels() const; // the client area at scale 1
@@ -65,6 +68,7 @@ private:
 
     void apply(const Placement &placement);
     void applyAll();
+    void fit(QSize available, bool always);
 
     QSize m_design;
     qreal m_scale = 1.0;

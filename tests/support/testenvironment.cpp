@@ -3,6 +3,7 @@
 
 #include "testenvironment.h"
 
+#include "keypadsetting.h"
 #include "navigator.h"
 #include "screen.h"
 #include "screenregistry.h"
@@ -52,6 +53,7 @@ TestEnvironment::TestEnvironment()
     Services::setProgramDir(programDir());
     Services::setQuitHandler([this] { ++quitRequests; });
     shared() = SharedValues {};
+    KeypadSetting::shared().setChoice(KeypadSetting::Choice::Automatic);
     registerScreens();
 }
 
