@@ -63,9 +63,7 @@ Form10::Form10(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form10"));
 
-    QPalette cyan = m_etichettaNumero->palette();
-    cyan.setColor(QPalette::Window, QColor(0, 255, 255));
-    m_etichettaNumero->setPalette(cyan);
+    DesignCanvas::setDesignColours(m_etichettaNumero, QColor(0, 255, 255));
     m_etichettaNumero->setText(QStringLiteral("Forma il numero"));
     canvas()->place(m_etichettaNumero, QRect(360, 1320, 8805, 1455), {49.5});
     canvas()->place(m_text1, ProductBoxTwips, {BoxPoints});
