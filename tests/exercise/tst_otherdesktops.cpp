@@ -193,6 +193,8 @@ class TestOtherDesktops : public QObject
 private slots:
     void textsReadOnEveryDesktop_data();
     void textsReadOnEveryDesktop();
+    void menuCommandsOnView_data();
+    void menuCommandsOnView();
 };
 
 void TestOtherDesktops::textsReadOnEveryDesktop_data()
@@ -245,6 +247,79 @@ void TestOtherDesktops::textsReadOnEveryDesktop()
     }
     qInfo("%s: worst contrast %.2f:1", QTest::currentDataTag(), finding.worst);
     QVERIFY2(finding.faults.isEmpty(), qPrintable(finding.faults.join(QLatin1Char('\n'))));
+}
+
+void TestOtherDesktops::menuCommandsOnView_data()
+{
+    QTest::addColumn<ScreenId>("id");
+    QTest::addColumn<double>("points");
+    for (const auto &[name, id] : allScreens()) {
+        if (id == ScreenId::FormAvvio || id == ScreenId::FormMenu)
+            continue;
+        for (double points : {9.0, 11.0, 16.0})
+            QTest::addRow("%s %gpt", name, points) << id << points;
+    }
+}
+
+// Every command of a menu bar stays on view, whatever the desktop's font,
+// and the bar grows with the window as the screen does.
+void TestOtherDesktops::menuCommandsOnView()
+{
+    QFETCH(ScreenId, id);
+    QFETCH(double, points);
+    const QFont saved = QApplication::font();
+    QFont desktop = saved;
+    desktop.setPointSizeF(points);
+    QApplication::setFont(desktop);
+    auto restore = qScopeGuard([&] { QApplication::setFont(saved); });
+    TestEnvironment env;
+    auto *screen = env.open<ExerciseScreen>(id);
+    auto *bar = screen->findChild<QMenuBar *>();
+    QVERIFY(bar);
+
+    struct Measure
+    {
+        qreal scale;
+        qreal points;
+        int height;
+    };
+    auto measure = [&](double factor) -> Measure {
+        screen->resize(screen->windowSizeFor(factor));
+        QCoreApplication::processEvents();
+        const QRect inside = bar->contentsRect();
+        for (QAction *action : bar->actions()) {
+            const QRect at = bar->actionGeometry(action);
+            if (at.isEmpty() || !inside.contains(at))
+                return {};
+        }
+        const auto *more = bar->findChild<QWidget *>(QStringLiteral("qt_menubar_ext_button"));
+        if (more && more->isVisibleTo(bar))
+            return {};
+        return {screen->canvas()->scale(), bar->font().pointSizeF(), bar->height()};
+    };
+
+    const Measure design = measure(1.0);
+    QVERIFY2(design.scale == 1.0, "a command is pushed out at the design size");
+    QVERIFY(design.points <= points);
+    if (points <= 9.0)
+        QCOMPARE(bar->font(), QApplication::font(bar)); // a light desktop's bar, untouched
+    const Measure large = measure(2.5);
+    QVERIFY2(large.scale > 2.4, "a command is pushed out at full screen");
+    // The bar's text and height grow with the window, as the rest does (a
+    // bar fitted to a narrow window may grow a little more, its margins
+    // weighing less in a wide one, but never past the desktop's font).
+    QVERIFY2(large.points >= design.points * large.scale * 0.98
+                 && large.points <= points * large.scale + 0.01,
+             qPrintable(QStringLiteral("%1 pt at the design size, %2 pt at %3")
+                            .arg(design.points)
+                            .arg(large.points)
+                            .arg(large.scale)));
+    QVERIFY(large.height > 2 * design.height);
+    const Measure small = measure(0.6);
+    QVERIFY2(small.scale > 0.55, "a command is pushed out at a small size");
+    qInfo("%s: bar %g pt, %d px high at the design size; %g pt, %d px at x%.2f",
+          QTest::currentDataTag(), design.points, design.height, large.points, large.height,
+          large.scale);
 }
 
 QTEST_MAIN(TestOtherDesktops)
