@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTest>
 
@@ -193,6 +194,8 @@ class TestOtherDesktops : public QObject
 private slots:
     void textsReadOnEveryDesktop_data();
     void textsReadOnEveryDesktop();
+    void wholeProblemOnView_data();
+    void wholeProblemOnView();
     void menuCommandsOnView_data();
     void menuCommandsOnView();
 };
@@ -247,6 +250,106 @@ void TestOtherDesktops::textsReadOnEveryDesktop()
     }
     qInfo("%s: worst contrast %.2f:1", QTest::currentDataTag(), finding.worst);
     QVERIFY2(finding.faults.isEmpty(), qPrintable(finding.faults.join(QLatin1Char('\n'))));
+}
+
+void TestOtherDesktops::wholeProblemOnView_data()
+{
+    QTest::addColumn<ScreenId>("id");
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<double>("factor");
+    const QList<QPair<const char *, ScreenId>> numeric = {
+        {"Form1", ScreenId::Form1}, {"Form2", ScreenId::Form2}, {"Form3", ScreenId::Form3},
+        {"Form4", ScreenId::Form4}, {"Form5", ScreenId::Form5}, {"Form11", ScreenId::Form11},
+    };
+    for (double factor : {0.5, 0.75, 1.0, 1.3, 2.0, 3.1}) {
+        for (const auto &[name, id] : numeric)
+            QTest::addRow("%s x%g", name, factor) << id << QString() << factor;
+        QTest::addRow("Form10 factor x%g", factor) << ScreenId::Form10 << "MenuFattore" << factor;
+        QTest::addRow("Form10 product x%g", factor) << ScreenId::Form10 << "MenuProdotto" << factor;
+    }
+}
+
+// No text of a problem is hidden behind the box that follows it, nor cut
+// off at its strip's end: the widest problem of every screen, and every
+// times table with every factor, at every window size.
+void TestOtherDesktops::wholeProblemOnView()
+{
+    QFETCH(ScreenId, id);
+    QFETCH(QString, mode);
+    QFETCH(double, factor);
+    TestEnvironment env;
+    auto *screen = env.open<ExerciseScreen>(id);
+    screen->resize(screen->windowSizeFor(factor));
+    QCoreApplication::processEvents();
+    DesignCanvas *canvas = screen->canvas();
+    QVERIFY(std::abs(canvas->scale() - factor) < 0.02);
+    const bool tables = id == ScreenId::Form10;
+    auto *label = screen->findChild<QLabel *>(tables ? QStringLiteral("EtichettaNumero")
+                                                     : QStringLiteral("EtNumero"));
+    QVERIFY(label);
+
+    QStringList faults;
+    auto check = [&] {
+        const QImage image = label->grab().toImage();
+        const QColor paper = commonest(image, image.rect());
+        int firstInk = -1;
+        QList<bool> ink(image.width(), false);
+        for (int x = 0; x < image.width(); ++x) {
+            for (int y = 0; y < image.height() && !ink[x]; ++y)
+                ink[x] = contrast(QColor::fromRgb(image.pixel(x, y)), paper) > 1.5;
+            if (ink[x] && firstInk < 0)
+                firstInk = x;
+        }
+        if (firstInk < 0 || ink.last())
+            faults << QStringLiteral("\"%1\" cut off").arg(label->text());
+        const QPoint origin = label->mapTo(canvas, QPoint(0, 0));
+        for (auto *box : screen->findChildren<QLineEdit *>()) {
+            if (!box->isVisibleTo(screen))
+                continue;
+            const QRect over = QRect(box->mapTo(canvas, QPoint(0, 0)) - origin, box->size())
+                                   .intersected(image.rect());
+            for (int x = over.left(); x <= over.right(); ++x) {
+                if (ink[x]) {
+                    faults << QStringLiteral("\"%1\" under %2 at x %3")
+                                  .arg(label->text(), box->objectName())
+                                  .arg(x);
+                    break;
+                }
+            }
+        }
+    };
+
+    if (!tables) {
+        // The widest problem: a dividend with as many digits as the screen
+        // draws (two, three on the three-digit screens) and a one-digit divisor.
+        const int digits = id == ScreenId::Form5 || id == ScreenId::Form11 ? 3 : 2;
+        QString text = label->text();
+        static const QRegularExpression number(QStringLiteral("\\d+"));
+        QRegularExpressionMatch m = number.match(text);
+        QVERIFY(m.hasMatch());
+        text.replace(m.capturedStart(), m.capturedLength(), QString(digits, QLatin1Char('8')));
+        m = number.match(text, m.capturedStart() + digits);
+        QVERIFY(m.hasMatch());
+        text.replace(m.capturedStart(), m.capturedLength(), QStringLiteral("8"));
+        label->setText(text);
+        check();
+    } else {
+        screen->menuAction(mode)->trigger();
+        const bool factorMode = mode == QLatin1String("MenuFattore");
+        for (int a = factorMode ? 1 : 0; a <= 10; ++a) {
+            for (int b = 0; b <= 10; ++b) {
+                env.random.pushDraw(0, 18); // the colour
+                env.random.pushDraw(a, 11);
+                env.random.pushDraw(b, 11);
+                screen->nuovaDivisione();
+                QCOMPARE(label->text(),
+                         factorMode ? QStringLiteral(" %1 x        = %2").arg(a).arg(a * b)
+                                    : QStringLiteral(" %1 x  %2 =").arg(a).arg(b));
+                check();
+            }
+        }
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
 void TestOtherDesktops::menuCommandsOnView_data()
