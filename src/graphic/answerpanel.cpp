@@ -22,9 +22,6 @@ QLabel *panelLabel(const QString &name, const QString &text, QWidget *panel)
     QLabel *label = makeLabel(name, text, panel);
     label->setWordWrap(false);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(p);
     return label;
 }
 
@@ -38,9 +35,8 @@ AnswerPanel::AnswerPanel(const BoardLayout &layout, DesignCanvas *canvas)
     setObjectName(QStringLiteral("Frame2"));
     setFrameStyle(QFrame::Box | QFrame::Raised);
     setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(0, 0, 255));
-    setPalette(p);
+    // White on the blue panel.
+    DesignCanvas::setDesignColours(this, QColor(0, 0, 255), Qt::white);
     canvas->place(this, QRect(layout.panelAt, SizeTwips));
 
     const DesignFont font {layout.panelPoints};

@@ -89,11 +89,17 @@ QColor DesignCanvas::background() const
     return palette().color(QPalette::Window);
 }
 
-void DesignCanvas::setBackground(const QColor &colour)
+void DesignCanvas::setBackground(const QColor &colour, const QColor &text)
 {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, colour);
-    setPalette(p);
+    setDesignColours(this, colour, text);
+}
+
+void DesignCanvas::setDesignColours(QWidget *widget, const QColor &background, const QColor &text)
+{
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Window, background);
+    p.setColor(QPalette::WindowText, text);
+    widget->setPalette(p);
 }
 
 void DesignCanvas::apply(const Placement &placement)

@@ -53,7 +53,16 @@ public:
     static int fontPixels(qreal points, qreal scale);
 
     QColor background() const;
-    void setBackground(const QColor &colour);
+    // The design's colours for the client area: its background and the
+    // colour of the texts drawn straight on it.
+    void setBackground(const QColor &colour, const QColor &text = Qt::black);
+
+    // Gives a widget a background colour of the design's and, with it, the
+    // colour of its texts, so that a text never takes its colour from the
+    // desktop while its background comes from the design (white on cyan on a
+    // dark desktop). Buttons and text boxes keep the desktop's colours.
+    static void setDesignColours(QWidget *widget, const QColor &background,
+                                 const QColor &text = Qt::black);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -134,11 +134,8 @@ void FormMenu::formLoad()
 {
     m_options[shared().attendiBottone ? 1 : 0]->setChecked(true);
     caricaColori();
-    for (WrapRadioButton *option : m_options) {
-        QPalette p = option->palette();
-        p.setColor(QPalette::Window, background());
-        option->setPalette(p);
-    }
+    for (WrapRadioButton *option : m_options)
+        DesignCanvas::setDesignColours(option, background());
 }
 
 void FormMenu::option1Click(int index)

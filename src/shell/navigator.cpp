@@ -14,6 +14,8 @@ namespace Quozzoli {
 
 namespace {
 
+constexpr qreal MinimumOpeningScale = 0.5;
+
 QHash<ScreenId, Navigator::Factory> &factories()
 {
     static QHash<ScreenId, Navigator::Factory> table;
@@ -37,7 +39,9 @@ void placeLike(Screen *screen, Screen *from)
         screen->setWindowState(from->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
         return;
     }
-    const qreal scale = from->canvas()->scale();
+    // A window shrunk to a sliver gives no usable scale: half the design
+    // size is the least a screen opens at.
+    const qreal scale = std::max(from->canvas()->scale(), MinimumOpeningScale);
     screen->resize(screen->windowSizeFor(scale));
     QRect frame(QPoint(), screen->size());
     frame.moveCenter(from->geometry().center());

@@ -23,7 +23,8 @@ public:
     static void registerScreen(ScreenId id, Factory factory);
 
     // Makes the screen afresh, loads it, shows it where `from` was (at the
-    // same scale, or maximised if `from` was), runs its activation and then
+    // same scale, but never under half the design size, or maximised or full
+    // screen if `from` was), runs its activation and then
     // closes `from`, which is destroyed.
     static Screen *open(ScreenId id, Screen *from = nullptr);
 

@@ -4,6 +4,7 @@
 #include "screen.h"
 
 #include "enterkey.h"
+#include "menubarfit.h"
 #include "predrawniconengine.h"
 #include "randomsource.h"
 #include "services.h"
@@ -12,6 +13,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QShortcut>
+
+#include <algorithm>
 
 namespace Quozzoli {
 
@@ -73,10 +76,33 @@ QSize Screen::windowSizeFor(qreal scale) const
     const QSize design = m_canvas->designTwips();
     QSize size(DesignCanvas::pixels(design.width(), scale),
                DesignCanvas::pixels(design.height(), scale));
-    if (QMenuBar *bar = qobject_cast<QMenuBar *>(menuWidget()))
-        size.rheight() += bar->heightForWidth(size.width()) > 0 ? bar->heightForWidth(size.width())
-                                                                : bar->sizeHint().height();
+    if (const auto *bar = qobject_cast<const QMenuBar *>(menuWidget()))
+        size.rheight() += MenuBarFit::heightFor(bar, scale, size.width());
     return size;
+}
+
+qreal Screen::scaleFor(QSize window) const
+{
+    const QSize design = m_canvas->designPixels();
+    const qreal across = qreal(window.width()) / design.width();
+    const auto *bar = qobject_cast<const QMenuBar *>(menuWidget());
+    if (!bar)
+        return std::min(across, qreal(window.height()) / design.height());
+    // The bar's height grows with the scale it is sought for: a few rounds
+    // settle it well within a pixel.
+    qreal scale = std::min(across, qreal(window.height()) / (design.height() + bar->height()));
+    for (int round = 0; round < 3; ++round) {
+        const int barHeight = MenuBarFit::heightFor(bar, scale, window.width());
+        scale = std::min(across, qreal(window.height() - barHeight) / design.height());
+    }
+    return std::max(scale, 0.01);
+}
+
+void Screen::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    if (auto *bar = qobject_cast<QMenuBar *>(menuWidget()))
+        MenuBarFit::apply(bar, scaleFor(event->size()), event->size().width());
 }
 
 QLabel *makeLabel(const QString &name, const QString &text, QWidget *parent)

@@ -44,10 +44,15 @@ public:
     void toggleFullScreen();
 
 protected:
+    void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
+    // The scale the client area is drawn at in a window of this size, the
+    // menu bar grown with it.
+    qreal scaleFor(QSize window) const;
+
     DesignCanvas *m_canvas;
     std::optional<ColourTableVariant> m_colourTable;
 };

@@ -7,20 +7,27 @@
 #include "answerchain.h"
 #include "dialogs.h"
 #include "navigator.h"
+#include "problemlabel.h"
 #include "services.h"
 #include "termspanel.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QLabel>
+
+#include <algorithm>
+#include <cmath>
 
 namespace Quozzoli {
 
 namespace {
 
 constexpr qreal BoxPoints = 29.25;
-// The product box stands clear of the "=" of the widest problem, " 10 x  10 =".
-constexpr QRect ProductBoxTwips(5100, 1440, 1695, 1095);
+constexpr QRect ProblemTwips(360, 1320, 8805, 1455);
+constexpr QRect ProductBoxTwips(4800, 1440, 1695, 1095);
 constexpr QRect FactorBoxTwips(2475, 1440, 1470, 1095);
+// The least room between the problem's text and the box after it.
+constexpr int BoxGapTwips = 60;
 
 const ExerciseFrame &frame()
 {
@@ -63,14 +70,14 @@ Form10::Form10(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form10"));
 
-    QPalette cyan = m_etichettaNumero->palette();
-    cyan.setColor(QPalette::Window, QColor(0, 255, 255));
-    m_etichettaNumero->setPalette(cyan);
+    DesignCanvas::setDesignColours(m_etichettaNumero, QColor(0, 255, 255));
     m_etichettaNumero->setText(QStringLiteral("Forma il numero"));
-    canvas()->place(m_etichettaNumero, QRect(360, 1320, 8805, 1455), {49.5});
+    canvas()->place(m_etichettaNumero, ProblemTwips, {49.5});
     canvas()->place(m_text1, ProductBoxTwips, {BoxPoints});
     canvas()->place(m_text2, FactorBoxTwips, {BoxPoints});
     m_text2->hide();
+    // The boxes follow the problem's text as its font follows the window.
+    m_etichettaNumero->installEventFilter(this);
     m_text1->setAccessibleName(QStringLiteral("prodotto"));
     m_text2->setAccessibleName(QStringLiteral("fattore mancante"));
 
@@ -142,6 +149,41 @@ void Form10::nuovaDivisione()
                                    + QStringLiteral(" ="));
         m_answers->start({{m_text1, m_problem.product()}});
     }
+    keepBoxesClear();
+}
+
+bool Form10::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_etichettaNumero
+        && (event->type() == QEvent::FontChange || event->type() == QEvent::Resize))
+        keepBoxesClear();
+    return ExerciseScreen::eventFilter(watched, event);
+}
+
+// A box stands where the design puts it, or further right where the text
+// before it is wider than the design allowed for (" 10 x", " 10 x  10 =").
+void Form10::keepBoxesClear()
+{
+    auto *label = static_cast<ProblemLabel *>(m_etichettaNumero);
+    const QString text = label->text();
+    const QFontMetricsF metrics(label->fittedFont());
+    const qreal scale = canvas()->scale();
+    // Where the text before `stop` ends, in twips on the canvas.
+    auto endOf = [&](qsizetype stop) {
+        const qreal pixels
+            = label->contentsRect().left() + metrics.horizontalAdvance(text.left(stop));
+        return ProblemTwips.left() + pixels * DesignCanvas::TwipsPerPixel / scale;
+    };
+    auto follow = [&](AnswerBox *box, QRect twips, qsizetype stop) {
+        if (stop > 0)
+            twips.moveLeft(std::max(twips.left(), int(std::ceil(endOf(stop))) + BoxGapTwips));
+        if (canvas()->designRect(box) != twips)
+            canvas()->moveTo(box, twips.topLeft());
+    };
+    const qsizetype times = text.indexOf(QLatin1Char('x'));
+    const qsizetype equals = text.indexOf(QLatin1Char('='));
+    follow(m_text2, FactorBoxTwips, times < 0 ? 0 : times + 1);
+    follow(m_text1, ProductBoxTwips, equals < 0 ? 0 : equals + 1);
 }
 
 void Form10::mnuEsciClick()

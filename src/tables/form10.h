@@ -34,12 +34,14 @@ public:
     bool factorMode() const;
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void mnuEsciClick() override;
 
 private:
     void menuProdottoClick();
     void menuFattoreClick();
     void setMode(bool product);
+    void keepBoxesClear();
 
     QLabel *m_etichettaNumero;
     AnswerBox *m_text1;

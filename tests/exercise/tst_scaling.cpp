@@ -136,6 +136,7 @@ private slots:
     void scaledScreensWork();
     void proportionsAreKept();
     void nextScreenOpensAtTheSameScale();
+    void nextScreenNeverOpensTooSmall();
 };
 
 void TestScaling::everyControlScales_data()
@@ -339,6 +340,37 @@ void TestScaling::nextScreenOpensAtTheSameScale()
     Screen *again = TestEnvironment::current();
     QCOMPARE(again->objectName(), QStringLiteral("FormMenu"));
     QVERIFY(again->windowState() & Qt::WindowMaximized);
+}
+
+// A window squeezed to a sliver hands on no usable scale: the next screen
+// opens at half its design size at least, whole and clickable.
+void TestScaling::nextScreenNeverOpensTooSmall()
+{
+    TestEnvironment env;
+    Screen *menu = env.open(ScreenId::FormMenu);
+    menu->resize(1024, 10);
+    QCoreApplication::processEvents();
+    QVERIFY(menu->canvas()->scale() < 0.1);
+    menu->findChild<QAbstractButton *>("Command5")->click();
+    TestEnvironment::settle();
+    auto *exercise = static_cast<ExerciseScreen *>(TestEnvironment::current());
+    QCOMPARE(exercise->objectName(), QStringLiteral("Form2"));
+    QCoreApplication::processEvents();
+    QVERIFY2(exercise->canvas()->scale() >= 0.5 - 0.01,
+             qPrintable(QString::number(exercise->canvas()->scale())));
+    QVERIFY(exercise->bottoneAvanti()->height() > 20);
+
+    // And back to the menu, which opens at half its size too.
+    exercise->resize(10, 10);
+    QCoreApplication::processEvents();
+    env.boxes.answer(true);
+    exercise->menuAction(QStringLiteral("mnuEsci"))->trigger();
+    TestEnvironment::settle();
+    Screen *again = TestEnvironment::current();
+    QCOMPARE(again->objectName(), QStringLiteral("FormMenu"));
+    QCoreApplication::processEvents();
+    QVERIFY(again->canvas()->scale() >= 0.5 - 0.01);
+    QVERIFY(again->findChild<QWidget *>("Command1")->height() >= 810 / 30);
 }
 
 QTEST_MAIN(TestScaling)
