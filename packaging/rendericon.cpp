@@ -6,6 +6,11 @@
 // pixels (QImage::Format_ARGB32, rows top to bottom, no header), which it
 // shows without decoding anything:
 //   quozzoli_rendericon ICON.svg SIZE OUTPUT.{png,argb} [SIZE OUTPUT ...]
+// With --picture it draws any of the program's pictures as a PNG picture,
+// whole and in its own proportions, SIDE pixels on its shorter side, for the
+// builds that show pictures drawn ahead of time; the picture's own size goes
+// with it as the PNG text "Quozzoli-Size" ("WIDTHxHEIGHT"):
+//   quozzoli_rendericon --picture PICTURE.svg SIDE OUTPUT.png
 
 #include <QDir>
 #include <QFile>
@@ -54,10 +59,39 @@ bool save(const QImage &image, const QString &output)
         == pixels.sizeInBytes();
 }
 
+int picture(const QString &source, const QString &sideText, const QString &output)
+{
+    QSvgRenderer renderer(source);
+    if (!renderer.isValid() || renderer.defaultSize().isEmpty())
+        return fail(QStringLiteral("cannot read %1").arg(source));
+    bool isNumber = false;
+    const int side = sideText.toInt(&isNumber);
+    if (!isNumber || side <= 0 || side > 4096)
+        return fail(QStringLiteral("bad size %1").arg(sideText));
+    const QSize natural = renderer.defaultSize();
+    // Drawn as the program would draw it at that size: the whole picture
+    // filling the image.
+    QImage image(natural.scaled(side, side, Qt::KeepAspectRatioByExpanding),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter, QRectF(image.rect()));
+    painter.end();
+    image.setText(QStringLiteral("Quozzoli-Size"),
+                  QStringLiteral("%1x%2").arg(natural.width()).arg(natural.height()));
+    if (!QDir().mkpath(QFileInfo(output).absolutePath()) || !image.save(output, "PNG"))
+        return fail(QStringLiteral("cannot write %1").arg(output));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    if (argc == 5 && qstrcmp(argv[1], "--picture") == 0) {
+        return picture(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
+                       QString::fromLocal8Bit(argv[4]));
+    }
     if (argc < 4 || argc % 2 != 0)
         return fail(
             QStringLiteral("usage: quozzoli_rendericon ICON.svg SIZE OUTPUT.{png,argb} ..."));

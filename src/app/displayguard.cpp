@@ -11,8 +11,15 @@
 #include <QStringList>
 
 #include <cstdio>
-#include <unistd.h>
+#include <cstdlib>
 #include <utility>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
 
 namespace Quozzoli {
 
@@ -45,8 +52,13 @@ std::pair<QStringList, QStringList> triedDisplays()
         if (match.hasMatch() && !platforms.contains(match.captured(1)))
             platforms << match.captured(1);
     }
-    if (platforms.isEmpty())
+    if (platforms.isEmpty()) {
+#ifdef _WIN32
+        platforms << QStringLiteral("windows");
+#else
         platforms << QStringLiteral("xcb");
+#endif
+    }
     QStringList italian;
     QStringList english;
     for (const QString &platform : std::as_const(platforms)) {
@@ -76,14 +88,24 @@ std::pair<QStringList, QStringList> triedDisplays()
 [[noreturn]] void noDesktop()
 {
     const auto [italian, english] = triedDisplays();
-    const QString line
-        = QStringLiteral("quozzoli: serve un desktop grafico (X11 o Wayland), ma %1. / "
-                         "quozzoli needs a graphical desktop (X11 or Wayland), but %2.\n")
-              .arg(italian.join(QStringLiteral(" e ")), english.join(QStringLiteral(" and ")));
+#ifdef _WIN32
+    const char *const format = "quozzoli: serve il desktop di Windows, ma %1. / "
+                               "quozzoli needs the Windows desktop, but %2.\n";
+#else
+    const char *const format = "quozzoli: serve un desktop grafico (X11 o Wayland), ma %1. / "
+                               "quozzoli needs a graphical desktop (X11 or Wayland), but %2.\n";
+#endif
+    const QString line = QString::fromUtf8(format).arg(italian.join(QStringLiteral(" e ")),
+                                                       english.join(QStringLiteral(" and ")));
     std::fputs(line.toLocal8Bit().constData(), stderr);
     std::fflush(stderr);
+#ifdef _WIN32
+    // Started from Explorer the program has no console to write to.
+    ::MessageBoxW(nullptr, reinterpret_cast<const wchar_t *>(line.trimmed().utf16()), L"Quozzoli",
+                  MB_OK | MB_ICONERROR);
+#endif
     // Nothing of the half-made application is worth tidying up.
-    _exit(1);
+    std::_Exit(1);
 }
 
 void handle(QtMsgType type, const QMessageLogContext &context, const QString &text)

@@ -3,9 +3,16 @@
 
 #include "wavinfo.h"
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace Quozzoli {
 
@@ -78,6 +85,47 @@ WavInfo parseWavHeader(const unsigned char *bytes, std::size_t size)
     return WavInfo {};
 }
 
+#ifdef _WIN32
+
+bool readSoundFile(const std::string &path, std::vector<unsigned char> &bytes)
+{
+    bytes.clear();
+    // The path is UTF-8; Windows takes any folder name in UTF-16.
+    const int length = ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path.data(),
+                                             int(path.size()), nullptr, 0);
+    if (length <= 0)
+        return false;
+    std::wstring widePath(std::size_t(length), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path.data(), int(path.size()),
+                          widePath.data(), length);
+    // Opening a folder fails without FILE_FLAG_BACKUP_SEMANTICS; opening a
+    // pipe or a device such as CON succeeds, and is told apart below.
+    const HANDLE file = ::CreateFileW(widePath.c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    LARGE_INTEGER size {};
+    bool ok = ::GetFileType(file) == FILE_TYPE_DISK && ::GetFileSizeEx(file, &size)
+        && size.QuadPart > 0 && std::uint64_t(size.QuadPart) <= LargestSoundFileBytes;
+    if (ok) {
+        bytes.resize(std::size_t(size.QuadPart));
+        std::size_t done = 0;
+        while (ok && done < bytes.size()) {
+            DWORD got = 0;
+            ok = ::ReadFile(file, bytes.data() + done, DWORD(bytes.size() - done), &got, nullptr)
+                && got > 0; // shrunk meanwhile, or unreadable
+            done += got;
+        }
+    }
+    ::CloseHandle(file);
+    if (!ok)
+        bytes.clear();
+    return ok;
+}
+
+#else
+
 bool readSoundFile(const std::string &path, std::vector<unsigned char> &bytes)
 {
     bytes.clear();
@@ -107,6 +155,8 @@ bool readSoundFile(const std::string &path, std::vector<unsigned char> &bytes)
         bytes.clear();
     return ok;
 }
+
+#endif
 
 WavInfo readWavInfo(const std::string &path)
 {

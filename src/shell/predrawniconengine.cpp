@@ -3,6 +3,8 @@
 
 #include "predrawniconengine.h"
 
+#include "svgpicture.h"
+
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -58,7 +60,7 @@ std::optional<QPixmap> PredrawnIconEngine::predrawn(const QSize &size, QIcon::Mo
 QIcon &PredrawnIconEngine::drawn()
 {
     if (!m_drawn)
-        m_drawn = QIcon(m_svgResource);
+        m_drawn = QIcon(SvgPicture::compiledFile(m_svgResource));
     return *m_drawn;
 }
 

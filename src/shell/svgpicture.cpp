@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QImageReader>
 #include <QPainter>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -22,6 +23,23 @@ namespace {
 // costs a few milliseconds.
 constexpr qsizetype CacheKib = 32 * 1024;
 
+#ifdef QUOZZOLI_PREDRAWN_PICTURES
+// Each picture drawn at build time, larger than any screen shows it, as a PNG
+// picture; the reader scales it down smoothly.
+QImageReader *readerOf(const QString &resource)
+{
+    auto *reader = new QImageReader(SvgPicture::compiledFile(resource), "png");
+    reader->setAutoDetectImageFormat(false);
+    return reader;
+}
+
+QSize sizeOf(QImageReader &reader)
+{
+    // The SVG picture's own size, which its proportions follow.
+    const QStringList size = reader.text(QStringLiteral("Quozzoli-Size")).split(QLatin1Char('x'));
+    return size.size() == 2 ? QSize(size[0].toInt(), size[1].toInt()) : QSize();
+}
+#else
 QImageReader *readerOf(const QString &resource)
 {
     // The format is given: guessing it would open every image format plugin.
@@ -29,6 +47,12 @@ QImageReader *readerOf(const QString &resource)
     reader->setAutoDetectImageFormat(false);
     return reader;
 }
+
+QSize sizeOf(QImageReader &reader)
+{
+    return reader.size();
+}
+#endif
 
 } // namespace
 
@@ -52,13 +76,22 @@ void SvgPicture::setFit(Fit fit)
     update();
 }
 
+QString SvgPicture::compiledFile(const QString &resource)
+{
+#ifdef QUOZZOLI_PREDRAWN_PICTURES
+    if (resource.endsWith(QLatin1String(".svg")))
+        return resource.first(resource.size() - 3) + QStringLiteral("png");
+#endif
+    return resource;
+}
+
 QSize SvgPicture::naturalSize(const QString &resource)
 {
     static QHash<QString, QSize> sizes;
     auto it = sizes.find(resource);
     if (it == sizes.end()) {
         std::unique_ptr<QImageReader> reader(readerOf(resource));
-        it = sizes.insert(resource, reader->size());
+        it = sizes.insert(resource, sizeOf(*reader));
     }
     return *it;
 }

@@ -10,7 +10,9 @@ namespace Quozzoli {
 
 // A picture drawn from one of the program's SVG resources, sharp at any size.
 // The pictures are drawn through Qt's SVG image format plugin, so that Qt's
-// SVG code is loaded when the first picture is shown, not at start.
+// SVG code is loaded when the first picture is shown, not at start. A build
+// with QUOZZOLI_PREDRAWN_PICTURES (Windows) has no Qt SVG: it shows each
+// picture as drawn at build time, scaled down, under the same resource name.
 class SvgPicture : public QWidget
 {
     Q_OBJECT
@@ -30,6 +32,9 @@ public:
     // The resource drawn at a size in device pixels, kept for the next paint
     // at that size; a null image for a resource that cannot be drawn.
     static QImage drawn(const QString &resource, QSize pixels);
+    // The file compiled in for the resource: the resource itself, or in a
+    // build with predrawn pictures the PNG picture drawn from it.
+    static QString compiledFile(const QString &resource);
     // The size the resource gives itself; empty for one that cannot be read.
     static QSize naturalSize(const QString &resource);
 

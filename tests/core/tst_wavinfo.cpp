@@ -6,10 +6,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/stat.h>
+#endif
 
 using namespace Quozzoli;
 
@@ -82,6 +87,7 @@ void TestWavInfo::filesOnDisk_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("valid");
     QTest::newRow("regular file") << "file" << true;
+    QTest::newRow("folder name with blanks and accents") << "accented" << true;
     QTest::newRow("missing") << "missing" << false;
     QTest::newRow("folder") << "folder" << false;
     // Opening a FIFO for reading would wait for a writer, for ever.
@@ -97,7 +103,21 @@ void TestWavInfo::filesOnDisk()
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("cisono.wav"));
     const auto bytes = wave(1, 16, 1, 22050, 2205);
-    if (kind == QLatin1String("file") || kind == QLatin1String("large")) {
+    if (kind == QLatin1String("accented")) {
+        const QString folder = QStringLiteral("Attività di Ànna è più");
+        QVERIFY(QDir(dir.path()).mkdir(folder));
+        path = QDir(dir.filePath(folder)).filePath(QStringLiteral("cisono.wav"));
+    }
+#ifdef _WIN32
+    // A pipe server end: the file name opens its client end.
+    HANDLE pipe = INVALID_HANDLE_VALUE;
+    const auto closePipe = qScopeGuard([&pipe] {
+        if (pipe != INVALID_HANDLE_VALUE)
+            ::CloseHandle(pipe);
+    });
+#endif
+    if (kind == QLatin1String("file") || kind == QLatin1String("large")
+        || kind == QLatin1String("accented")) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
@@ -106,9 +126,20 @@ void TestWavInfo::filesOnDisk()
     } else if (kind == QLatin1String("folder")) {
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("cisono.wav")));
     } else if (kind == QLatin1String("fifo")) {
+#ifdef _WIN32
+        path = QStringLiteral("\\\\.\\pipe\\quozzoli-%1").arg(::GetCurrentProcessId());
+        pipe = ::CreateNamedPipeW(reinterpret_cast<const wchar_t *>(path.utf16()),
+                                  PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, 1, 4096, 4096, 0, nullptr);
+        QVERIFY(pipe != INVALID_HANDLE_VALUE);
+#else
         QCOMPARE(::mkfifo(path.toLocal8Bit().constData(), 0600), 0);
+#endif
     } else if (kind == QLatin1String("device")) {
+#ifdef _WIN32
+        path = QStringLiteral("NUL");
+#else
         path = QStringLiteral("/dev/zero");
+#endif
     }
 
     const WavInfo info = readWavInfo(path.toStdString());
