@@ -426,12 +426,16 @@ void TestDrillScreens::esci()
     answer(first, QStringLiteral("1"));
 
     if (!yes) {
+        const QColor colour = form->background();
+        const int draws = m_env->random.draws();
         m_env->boxes.answer(false);
         trigger(form, "mnuEsci");
         TestEnvironment::settle();
         QCOMPARE(m_env->boxes.questions(), QStringList {QStringLiteral("Vuoi tornare al menù?")});
         QCOMPARE(TestEnvironment::current(), form);
         QCOMPARE(labelText(form, drill->problemLabel), problem);
+        QCOMPARE(form->background(), colour);
+        QCOMPARE(m_env->random.draws(), draws);
         QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral(" 1"));
         QCOMPARE(shared().numeroErrati.value(), drill->ownCounts ? 0 : 1);
         QCOMPARE(first->text(), QStringLiteral("1"));

@@ -71,7 +71,6 @@ private slots:
     void exerciseMenuBars_data();
     void exerciseMenuBars();
     void countersAndAbout();
-    void returnAnsweredNoChangesNothing();
     void windowActivationIsNotAnEntry();
     void closingByTheWindowSystemAsksNothing();
 };
@@ -368,20 +367,6 @@ void TestNavigation::countersAndAbout()
     QCOMPARE(screen->etichettaEsatti()->text(), QStringLiteral("0"));
     QCOMPARE(screen->etichettaErrati()->text(), QStringLiteral("0"));
     QCOMPARE(shared().numeroEsatti.value(), 0);
-}
-
-void TestNavigation::returnAnsweredNoChangesNothing()
-{
-    TestEnvironment env;
-    auto *screen = env.open<ExerciseScreen>(ScreenId::Form1);
-    const QColor colour = screen->background();
-    const int draws = env.random.draws();
-    env.boxes.answer(false);
-    screen->menuAction("mnuEsci")->trigger();
-    TestEnvironment::settle();
-    QCOMPARE(TestEnvironment::current(), screen);
-    QCOMPARE(screen->background(), colour);
-    QCOMPARE(env.random.draws(), draws);
 }
 
 void TestNavigation::windowActivationIsNotAnEntry()
