@@ -22,38 +22,48 @@ namespace Quozzoli {
 
 namespace {
 
-template<class S> void add(ScreenId id)
+template<class S> Screen *make()
 {
-    Navigator::registerScreen(id, [] { return new S; });
+    return new S;
 }
 
-// A screen reader calls an exercise as the menu calls the button that opens it.
-template<class S> void addExercise(ScreenId id)
-{
-    Navigator::registerScreen(id, [id] {
-        auto *screen = new S;
-        screen->setAccessibleName(FormMenu::spokenName(id));
-        return screen;
-    });
-}
+using enum MenuColumn;
 
 } // namespace
 
 void registerScreens()
 {
-    add<FormAvvio>(ScreenId::FormAvvio);
-    add<FormMenu>(ScreenId::FormMenu);
-    addExercise<Form1>(ScreenId::Form1);
-    addExercise<Form2>(ScreenId::Form2);
-    addExercise<Form3>(ScreenId::Form3);
-    addExercise<Form4>(ScreenId::Form4);
-    addExercise<Form5>(ScreenId::Form5);
-    addExercise<Form6>(ScreenId::Form6);
-    addExercise<Form7>(ScreenId::Form7);
-    addExercise<Form8>(ScreenId::Form8);
-    addExercise<Form9>(ScreenId::Form9);
-    addExercise<Form10>(ScreenId::Form10);
-    addExercise<Form11>(ScreenId::Form11);
+    // clang-format off
+    // The exercises, in the main menu's focus order.
+    const QList<ExerciseEntry> catalogue {
+        // screen          CommandN  column             button         factory
+        {ScreenId::Form1,  2,        DueCifre,           {3240, 720},   make<Form1>,
+         "Quoziente di una cifra - senza resto"},
+        {ScreenId::Form3,  3,        DueCifre,           {3240, 1440},  make<Form3>,
+         "Quioziente di una cifra - con il resto"},
+        {ScreenId::Form4,  4,        DueCifre,           {3240, 2880},  make<Form4>,
+         " Quoziente di due cifre - con il resto"},
+        {ScreenId::Form2,  5,        DueCifre,           {3240, 2160},  make<Form2>,
+         "Quoziente di due cifre - senza resto"},
+        {ScreenId::Form5,  6,        TreCifre,           {6360, 720},   make<Form5>,
+         "Quoziente di due cifre - senza resto"},
+        {ScreenId::Form6,  7,        ConSupportoGrafico, {120, 720},    make<Form6>,
+         "Partizione senza resto"},
+        {ScreenId::Form7,  8,        ConSupportoGrafico, {120, 1440},   make<Form7>,
+         "Contenenza senza resto"},
+        {ScreenId::Form8,  9,        ConSupportoGrafico, {120, 2160},   make<Form8>,
+         "Partizione con il resto"},
+        {ScreenId::Form9,  10,       ConSupportoGrafico, {120, 2880},   make<Form9>,
+         "Contenenza con il resto"},
+        {ScreenId::Form10, 11,       ConINumeri,         {120, 4200},   make<Form10>,
+         "tabelline"},
+        {ScreenId::Form11, 12,       TreCifre,           {6360, 1440},  make<Form11>,
+         " Quoziente di due cifre - con il resto"},
+    };
+    // clang-format on
+    Navigator::registerScreen(ScreenId::FormAvvio, make<FormAvvio>);
+    Navigator::registerScreen(ScreenId::FormMenu, make<FormMenu>);
+    Navigator::registerExercises(catalogue);
 }
 
 } // namespace Quozzoli

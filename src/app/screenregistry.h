@@ -5,7 +5,8 @@
 
 namespace Quozzoli {
 
-// Tells the navigator how to make every screen of the program.
+// Hands the catalogue of screens to the navigator: how to make each screen
+// of the program, and the exercises the main menu offers.
 void registerScreens();
 
 } // namespace Quozzoli

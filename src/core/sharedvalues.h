@@ -10,6 +10,9 @@
 namespace Quozzoli {
 
 // The handful of values every screen of the program shares for the whole run.
+// The counts start at 0 on every screen opened. The problem is written by the
+// screen that poses it and read back by its answer checks; Form3 and Form10
+// keep theirs to themselves.
 struct SharedValues
 {
     Counter numeroEsatti; // right answers on the current screen

@@ -4,25 +4,14 @@
 #include "answerchain.h"
 
 #include "answerbox.h"
-#include "exercisescreen.h"
 
 namespace Quozzoli {
 
-AnswerChain::AnswerChain(ExerciseScreen *screen, const QList<AnswerBox *> &boxes)
-    : AnswerChain(screen, boxes, Rules())
-{ }
-
-AnswerChain::AnswerChain(ExerciseScreen *screen, const QList<AnswerBox *> &boxes, Rules rules)
-    : QObject(screen)
-    , m_screen(screen)
+AnswerChain::AnswerChain(const QList<AnswerBox *> &boxes, Rules rules, QObject *parent)
+    : QObject(parent)
     , m_boxes(boxes)
     , m_rules(rules)
-{
-    for (AnswerBox *box : boxes) {
-        connect(box, &AnswerBox::enterReleased, this,
-                [this, box] { m_screen->whenQuiet([this, box] { judge(box); }); });
-    }
-}
+{ }
 
 void AnswerChain::start(const QList<Answer> &answers)
 {
@@ -49,24 +38,20 @@ void AnswerChain::judge(AnswerBox *box)
         return;
     if (box->text().isEmpty() && !m_rules.judgesEmpty)
         return;
-    if (!box->holds(m_answers.at(m_turn).expected)) {
-        m_screen->wrongEntry(box);
+    if (!box->holds(m_answers.at(m_turn).expected())) {
+        emit wrong(box);
         return;
     }
-    const bool last = m_turn + 1 == m_answers.size();
-    // A right entry shows the happy face, the solving one always: a child who
-    // has just corrected a wrong answer must not keep seeing the sad face.
-    if (last || m_rules.everyRightEntrySmiles)
-        m_screen->showVerdict(true);
-    if (last) {
+    if (m_turn + 1 == m_answers.size()) {
         m_turn = -1;
-        m_screen->answerSolved(box);
+        emit solved(box);
         return;
     }
     AnswerBox *next = m_answers.at(++m_turn).box;
     box->setEnabled(false);
     next->setEnabled(true);
     next->setFocus();
+    emit right(box);
 }
 
 } // namespace Quozzoli

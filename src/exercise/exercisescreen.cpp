@@ -38,6 +38,7 @@ ExerciseScreen::ExerciseScreen(const ExerciseFrame &frame, QWidget *parent)
     : Screen(frame.clientTwips, frame.designColour, parent)
     , m_esatti(&shared().numeroEsatti)
     , m_errati(&shared().numeroErrati)
+    , m_numeric(frame.numeric)
     , m_esattiLabel(
           makeLabel(QStringLiteral("EtichettaEsatti"), QStringLiteral("quantiesatti"), canvas()))
     , m_erratiLabel(
@@ -75,7 +76,7 @@ ExerciseScreen::ExerciseScreen(const ExerciseFrame &frame, QWidget *parent)
     m_avanti->setObjectName(QStringLiteral("BottoneAvanti"));
     canvas()->place(m_avanti, QRect(frame.avanti, AvantiTwips), {14.25});
     m_avanti->setEnabled(false);
-    m_avanti->setVisible(!frame.numeric);
+    m_avanti->setVisible(!m_numeric);
     connect(m_avanti, &QToolButton::clicked, this, [this] { bottoneAvantiClick(); });
 
     buildMenu(frame.menu);
@@ -116,6 +117,28 @@ void ExerciseScreen::useOwnCounters()
     m_errati = &m_ownErrati;
 }
 
+AnswerChain *ExerciseScreen::makeAnswerChain(const QList<AnswerBox *> &boxes,
+                                             AnswerChain::Rules rules)
+{
+    auto *chain = new AnswerChain(boxes, rules, this);
+    for (AnswerBox *box : boxes) {
+        connect(box, &AnswerBox::enterReleased, chain,
+                [this, chain, box] { whenQuiet([chain, box] { chain->judge(box); }); });
+    }
+    connect(chain, &AnswerChain::wrong, this, &ExerciseScreen::wrongEntry);
+    // A right entry shows the happy face, the solving one always: a child who
+    // has just corrected a wrong answer must not keep seeing the sad face.
+    connect(chain, &AnswerChain::right, this, [this, chain] {
+        if (chain->rules().everyRightEntrySmiles)
+            showVerdict(true);
+    });
+    connect(chain, &AnswerChain::solved, this, [this](AnswerBox *last) {
+        showVerdict(true);
+        answerSolved(last);
+    });
+    return chain;
+}
+
 void ExerciseScreen::showCount(QLabel *label, const QString &text)
 {
     label->setText(text);
@@ -135,12 +158,12 @@ void ExerciseScreen::resetCounters()
 
 void ExerciseScreen::applyWaitSwitch()
 {
-    m_avanti->setVisible(shared().attendiBottone);
+    m_avanti->setVisible(waitsForAvanti());
 }
 
 bool ExerciseScreen::waitsForAvanti() const
 {
-    return !m_avanti->isHidden();
+    return !m_numeric || shared().attendiBottone;
 }
 
 void ExerciseScreen::showVerdict(bool right)

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "answerchain.h"
 #include "counter.h"
 #include "exerciseframe.h"
 #include "screen.h"
@@ -47,10 +48,16 @@ protected:
     // Counts of this screen's own instead of the shared ones.
     void useOwnCounters();
 
+    // The chain that judges these boxes, its verdicts shown on this screen:
+    // a wrong entry by wrongEntry(), a solved problem by answerSolved().
+    AnswerChain *makeAnswerChain(const QList<AnswerBox *> &boxes, AnswerChain::Rules rules = {});
+
     // Both counts to 0, both labels to "0".
     void resetCounters();
-    // "avanti" shown when the menu's switch says to wait for it.
+    // "avanti" shown when the screen waits for it.
     void applyWaitSwitch();
+    // After a right answer: the graphic screens always wait for "avanti",
+    // the numeric ones when the menu's switch says so.
     bool waitsForAvanti() const;
 
     void showVerdict(bool right);
@@ -80,8 +87,6 @@ protected:
     QLabel *makeProblemLabel(const QString &name);
 
 private:
-    friend class AnswerChain;
-
     void buildMenu(const QList<MenuEntry> &menu);
     void showCount(QLabel *label, const QString &text);
 
@@ -89,6 +94,7 @@ private:
     Counter m_ownErrati;
     Counter *m_esatti;
     Counter *m_errati;
+    bool m_numeric;
     QLabel *m_esattiLabel;
     QLabel *m_erratiLabel;
     QLabel *m_esattiHeading = nullptr; // none on some screens

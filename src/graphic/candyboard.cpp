@@ -132,7 +132,7 @@ void CandyBoard::buildPanel()
     QList<AnswerBox *> boxes {m_panel->text1()};
     if (m_panel->text2())
         boxes.append(m_panel->text2());
-    m_answers = new AnswerChain(this, boxes, {.judgesEmpty = true, .everyRightEntrySmiles = false});
+    m_answers = makeAnswerChain(boxes, {.judgesEmpty = true, .everyRightEntrySmiles = false});
 
     // The panel covers the children and, where it reaches them, the counts;
     // the faces stay on top, so every answer is seen to be judged. Until the
@@ -292,9 +292,10 @@ void CandyBoard::imBambinoDragDrop(int child, int candy)
 void CandyBoard::openPanel()
 {
     m_panel->open(m_problem.dividendo, m_problem.divisore);
-    QList<AnswerChain::Answer> answers {{m_panel->text1(), m_problem.quoziente}};
+    const SharedValues &values = shared();
+    QList<AnswerChain::Answer> answers {{m_panel->text1(), AnswerChain::reading(values.quoziente)}};
     if (AnswerBox *text2 = m_panel->text2())
-        answers.append({text2, m_problem.resto});
+        answers.append({text2, AnswerChain::reading(values.resto)});
     m_answers->start(answers);
 }
 

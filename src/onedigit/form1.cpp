@@ -4,7 +4,6 @@
 #include "form1.h"
 
 #include "answerbox.h"
-#include "answerchain.h"
 #include "services.h"
 #include "sharedvalues.h"
 #include "termspanel.h"
@@ -44,7 +43,7 @@ Form1::Form1(QWidget *parent)
     , m_text1(new AnswerBox(QStringLiteral("Text1"), canvas()))
     , m_terms(new TermsPanel(this, terms()))
     , m_drawer(OneDigitDrawer::Kind::Exact, m_terms->drawer())
-    , m_answers(new AnswerChain(this, {m_text1}))
+    , m_answers(makeAnswerChain({m_text1}))
 {
     setObjectName(QStringLiteral("Form1"));
     canvas()->place(m_etNumero, QRect(120, 960, 3555, 945), {36});
@@ -75,7 +74,7 @@ void Form1::nuovaDivisione()
     values.dividendo = std::int16_t(division.dividend);
     m_etNumero->setText(written(values.dividendo) + QStringLiteral(" : ") + written(values.divisore)
                         + QStringLiteral(" = "));
-    m_answers->start({{m_text1, values.quoziente}});
+    m_answers->start({{m_text1, AnswerChain::reading(values.quoziente)}});
 }
 
 } // namespace Quozzoli

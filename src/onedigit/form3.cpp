@@ -4,7 +4,6 @@
 #include "form3.h"
 
 #include "answerbox.h"
-#include "answerchain.h"
 #include "randomsource.h"
 #include "services.h"
 #include "termspanel.h"
@@ -46,7 +45,7 @@ Form3::Form3(QWidget *parent)
     , m_text2(new AnswerBox(QStringLiteral("Text2"), canvas()))
     , m_terms(new TermsPanel(this, terms()))
     , m_drawer(OneDigitDrawer::Kind::WithRemainder, m_terms->drawer())
-    , m_answers(new AnswerChain(this, {m_text1, m_text2}))
+    , m_answers(makeAnswerChain({m_text1, m_text2}))
 {
     setObjectName(QStringLiteral("Form3"));
     useOwnCounters();
@@ -80,7 +79,8 @@ void Form3::nuovaDivisione()
     m_problem = *m_drawer.draw(Services::random());
     m_etNumero->setText(written(m_problem.dividend) + QStringLiteral(" : ")
                         + written(m_problem.divisor) + QStringLiteral(" =    "));
-    m_answers->start({{m_text1, m_problem.quotient}, {m_text2, m_problem.remainder}});
+    m_answers->start({{m_text1, AnswerChain::reading(m_problem.quotient)},
+                      {m_text2, AnswerChain::reading(m_problem.remainder)}});
 }
 
 } // namespace Quozzoli

@@ -24,10 +24,6 @@ public:
 
     void formLoad() override;
 
-    // What a screen reader calls the exercise screen: the caption of the
-    // button that opens it, with its column.
-    static QString spokenName(ScreenId id);
-
 private:
     void option1Click(int index);
     void openExercise(ScreenId id);

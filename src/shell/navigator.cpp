@@ -22,6 +22,12 @@ QHash<ScreenId, Navigator::Factory> &factories()
     return table;
 }
 
+QList<ExerciseEntry> &exerciseList()
+{
+    static QList<ExerciseEntry> list;
+    return list;
+}
+
 QPointer<Screen> &currentScreen()
 {
     static QPointer<Screen> screen;
@@ -61,6 +67,23 @@ void placeLike(Screen *screen, Screen *from)
 void Navigator::registerScreen(ScreenId id, Factory factory)
 {
     factories().insert(id, std::move(factory));
+}
+
+void Navigator::registerExercises(const QList<ExerciseEntry> &entries)
+{
+    exerciseList() = entries;
+    for (const ExerciseEntry &entry : entries) {
+        registerScreen(entry.id, [make = entry.make, name = entry.spokenName()] {
+            Screen *screen = make();
+            screen->setAccessibleName(name);
+            return screen;
+        });
+    }
+}
+
+const QList<ExerciseEntry> &Navigator::exercises()
+{
+    return exerciseList();
 }
 
 Screen *Navigator::open(ScreenId id, Screen *from)

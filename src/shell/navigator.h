@@ -3,8 +3,10 @@
 
 #pragma once
 
+#include "exerciseentry.h"
 #include "screenid.h"
 
+#include <QList>
 #include <QPointer>
 
 #include <functional>
@@ -21,6 +23,10 @@ public:
     using Factory = std::function<Screen *()>;
 
     static void registerScreen(ScreenId id, Factory factory);
+    // The exercises, in the menu's focus order: each screen is registered and
+    // named for a screen reader as the menu names its button.
+    static void registerExercises(const QList<ExerciseEntry> &entries);
+    static const QList<ExerciseEntry> &exercises();
 
     // Makes the screen afresh, loads it, shows it where `from` was (at the
     // same scale, but never under half the design size, or maximised or full

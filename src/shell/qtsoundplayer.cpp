@@ -13,8 +13,6 @@
 
 #include <cmath>
 
-Q_LOGGING_CATEGORY(lcSound, "quozzoli.sound", QtInfoMsg)
-
 namespace Quozzoli {
 
 QtSoundPlayer::QtSoundPlayer(std::unique_ptr<SoundOutput> output, QObject *parent)

@@ -6,8 +6,6 @@
 
 #include "audiostream.h"
 
-Q_LOGGING_CATEGORY(lcSound, "quozzoli.sound", QtInfoMsg)
-
 extern "C" Q_DECL_EXPORT Quozzoli::SoundOutput *quozzoliCreateSoundOutput()
 {
     return new Quozzoli::AudioStream;

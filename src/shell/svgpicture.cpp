@@ -64,12 +64,6 @@ SvgPicture::SvgPicture(const QString &resource, QWidget *parent)
     PictureAccessible::mark(this);
 }
 
-void SvgPicture::setResource(const QString &resource)
-{
-    m_resource = resource;
-    update();
-}
-
 void SvgPicture::setFit(Fit fit)
 {
     m_fit = fit;

@@ -26,7 +26,6 @@ public:
     explicit SvgPicture(const QString &resource, QWidget *parent = nullptr);
 
     QString resource() const { return m_resource; }
-    void setResource(const QString &resource);
     void setFit(Fit fit);
 
     // The resource drawn at a size in device pixels, kept for the next paint

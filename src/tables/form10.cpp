@@ -4,7 +4,6 @@
 #include "form10.h"
 
 #include "answerbox.h"
-#include "answerchain.h"
 #include "dialogs.h"
 #include "navigator.h"
 #include "problemlabel.h"
@@ -66,7 +65,7 @@ Form10::Form10(QWidget *parent)
     , m_text2(new AnswerBox(QStringLiteral("Text2"), canvas()))
     , m_terms(new TermsPanel(this, terms()))
     , m_drawer(m_terms->drawer())
-    , m_answers(new AnswerChain(this, {m_text1, m_text2}))
+    , m_answers(makeAnswerChain({m_text1, m_text2}))
 {
     setObjectName(QStringLiteral("Form10"));
 
@@ -143,11 +142,14 @@ void Form10::nuovaDivisione()
     if (factor) {
         m_etichettaNumero->setText(table + QStringLiteral(" x        =")
                                    + written(m_problem.product()));
-        m_answers->start({{m_text2, m_problem.secondoFattore}});
+        m_answers->start({{m_text2, AnswerChain::reading(m_problem.secondoFattore)}});
     } else {
         m_etichettaNumero->setText(table + QStringLiteral(" x ") + written(m_problem.secondoFattore)
                                    + QStringLiteral(" ="));
-        m_answers->start({{m_text1, m_problem.product()}});
+        const auto product = [this] {
+            return long(m_problem.product());
+        };
+        m_answers->start({{m_text1, product}});
     }
     keepBoxesClear();
 }

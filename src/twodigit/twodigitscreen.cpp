@@ -18,6 +18,16 @@ namespace {
 constexpr qreal DigitPoints = 36;
 constexpr qreal RemainderPoints = 18;
 
+long tensOfQuotient()
+{
+    return shared().quoziente / 10;
+}
+
+long unitsOfQuotient()
+{
+    return shared().quoziente % 10;
+}
+
 } // namespace
 
 TwoDigitScreen::TwoDigitScreen(const Setup &setup, QWidget *parent)
@@ -44,7 +54,7 @@ TwoDigitScreen::TwoDigitScreen(const Setup &setup, QWidget *parent)
         text2->setAccessibleName(QStringLiteral("resto"));
         setTabOrder(eur, text2);
     }
-    m_answers = new AnswerChain(this, m_boxes);
+    m_answers = makeAnswerChain(m_boxes);
 }
 
 AnswerBox *TwoDigitScreen::addBox(const QString &name, const QRect &twips, qreal points)
@@ -69,20 +79,21 @@ void TwoDigitScreen::formActivate()
 void TwoDigitScreen::nuovaDivisione()
 {
     caricaColori();
-    m_division = m_drawer.draw(Services::random());
+    const TwoDigitDivision division = m_drawer.draw(Services::random());
     SharedValues &values = shared();
-    values.divisore = std::int16_t(m_division.divisore);
-    values.quoziente = std::int16_t(m_division.quoziente);
-    values.dividendo = std::int16_t(m_division.dividendo);
+    values.divisore = std::int16_t(division.divisore);
+    values.quoziente = std::int16_t(division.quoziente);
+    values.dividendo = std::int16_t(division.dividendo);
     if (withRemainder())
-        values.resto = std::int16_t(m_division.resto);
+        values.resto = std::int16_t(division.resto);
 
     // The remainder screens leave room after the equals sign.
     const QString equals = withRemainder() ? QStringLiteral(" =    ") : QStringLiteral(" = ");
-    m_etNumero->setText(written(m_division.dividendo) + QStringLiteral(" : ")
-                        + written(m_division.divisore) + equals);
+    m_etNumero->setText(written(values.dividendo) + QStringLiteral(" : ") + written(values.divisore)
+                        + equals);
     // Tens, units and, with a remainder, the remainder, in their boxes' order.
-    const long expected[] = {m_division.decine, m_division.unita, m_division.resto};
+    const std::function<long()> expected[]
+        = {tensOfQuotient, unitsOfQuotient, AnswerChain::reading(values.resto)};
     QList<AnswerChain::Answer> answers;
     for (qsizetype step = 0; step < m_boxes.size(); ++step)
         answers.append({m_boxes.at(step), expected[step]});

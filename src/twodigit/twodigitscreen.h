@@ -14,7 +14,6 @@ class QLabel;
 namespace Quozzoli {
 
 class AnswerBox;
-class AnswerChain;
 
 // The screens where the quotient is typed digit by digit: the tens in the red
 // box, the units in the blue box and, on the screens with a remainder, the
@@ -44,8 +43,6 @@ public:
     void formActivate() override;
     void nuovaDivisione() override;
 
-    const TwoDigitDivision &division() const { return m_division; }
-
 private:
     bool withRemainder() const { return m_drawer.rule().withRemainder; }
     AnswerBox *addBox(const QString &name, const QRect &twips, qreal points);
@@ -53,7 +50,6 @@ private:
     QuotientDrawer m_drawer;
     QLabel *m_etNumero;
     QList<AnswerBox *> m_boxes; // Edar, Eur (, Text2): in the order they are filled
-    TwoDigitDivision m_division;
     AnswerChain *m_answers = nullptr;
 };
 

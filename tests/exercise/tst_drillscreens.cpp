@@ -102,6 +102,8 @@ private slots:
     void init();
     void opening_data();
     void opening();
+    void rightAnswer_data();
+    void rightAnswer();
     void wrongAnswers_data();
     void wrongAnswers();
     void enterOnEmptyBoxDoesNothing_data();
@@ -208,6 +210,77 @@ void TestDrillScreens::opening()
     QVERIFY(panel->isHidden());
     QVERIFY(allTicked(panel, drill->lastTerm));
     QVERIFY(m_env->sound.played().isEmpty());
+}
+
+void TestDrillScreens::rightAnswer_data()
+{
+    QTest::addColumn<const DrillScreen *>("drill");
+    QTest::addColumn<Terms>("terms");
+    QTest::addColumn<QString>("problem");
+    QTest::addColumn<QString>("right");
+    QTest::addColumn<Terms>("next");
+    QTest::addColumn<QString>("nextProblem");
+    QTest::addColumn<bool>("wait");
+    for (bool wait : {true, false}) {
+        const char *how = wait ? ", waits for avanti" : ", goes on at once";
+        QTest::addRow("Form1%s", how) << &Form1Drill << Terms {7, 8} << " 56 :  7 = "
+                                      << "8" << Terms {3, 0} << " 0 :  3 = " << wait;
+        QTest::addRow("Form10, product%s", how)
+            << &Form10ProductDrill << Terms {7, 6} << " 7 x  6 ="
+            << "42" << Terms {9, 8} << " 9 x  8 =" << wait;
+        QTest::addRow("Form10, factor%s", how)
+            << &Form10FactorDrill << Terms {7, 6} << " 7 x        = 42"
+            << "6" << Terms {9, 8} << " 9 x        = 72" << wait;
+    }
+}
+
+void TestDrillScreens::rightAnswer()
+{
+    QFETCH(const DrillScreen *, drill);
+    QFETCH(Terms, terms);
+    QFETCH(QString, problem);
+    QFETCH(QString, right);
+    QFETCH(Terms, next);
+    QFETCH(QString, nextProblem);
+    QFETCH(bool, wait);
+    auto *form = open(*m_env, *drill, terms, wait);
+    AnswerBox *answerBox = firstBox(form, *drill);
+    QCOMPARE(labelText(form, drill->problemLabel), problem);
+    m_env->random.pushDraw(2, 4); // the right sound
+    if (!wait)
+        script(*m_env, drill->problem, next, 0);
+
+    answer(answerBox, right);
+    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral(" 1"));
+    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral("0"));
+    QCOMPARE(shared().numeroEsatti.value(), 1);
+    QCOMPARE(face(form), QStringLiteral("si"));
+    QCOMPARE(m_env->sound.relativePaths(SoundPlayer::Mode::Asynchronous),
+             QStringList {QStringLiteral(R"(\suoni\si3.wav)")});
+    QCOMPARE(m_env->sound.played().size(), 1);
+    if (wait) {
+        // The problem stays, the box takes nothing more until "avanti".
+        QCOMPARE(labelText(form, drill->problemLabel), problem);
+        QVERIFY(!answerBox->isEnabled());
+        QVERIFY(form->bottoneAvanti()->isEnabled());
+        answer(answerBox, right);
+        QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral(" 1"));
+        QCOMPARE(m_env->sound.played().size(), 1);
+        script(*m_env, drill->problem, next, 0);
+        clickAvanti(form);
+        QVERIFY(!form->bottoneAvanti()->isEnabled());
+    }
+    QCOMPARE(form->bottoneAvanti()->isHidden(), !wait);
+    QCOMPARE(labelText(form, drill->problemLabel), nextProblem);
+    QVERIFY(answerBox->isEnabled());
+    QVERIFY(answerBox->text().isEmpty());
+    QVERIFY(!answerBox->isHidden());
+    for (const QString &name : drill->hiddenBoxes)
+        QVERIFY(box(form, qPrintable(name))->isHidden());
+    QCOMPARE(form->focusWidget(), answerBox);
+    // The face of the solved problem stays.
+    QCOMPARE(face(form), QStringLiteral("si"));
+    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral(" 1"));
 }
 
 void TestDrillScreens::wrongAnswers_data()
@@ -353,12 +426,16 @@ void TestDrillScreens::esci()
     answer(first, QStringLiteral("1"));
 
     if (!yes) {
+        const QColor colour = form->background();
+        const int draws = m_env->random.draws();
         m_env->boxes.answer(false);
         trigger(form, "mnuEsci");
         TestEnvironment::settle();
         QCOMPARE(m_env->boxes.questions(), QStringList {QStringLiteral("Vuoi tornare al menù?")});
         QCOMPARE(TestEnvironment::current(), form);
         QCOMPARE(labelText(form, drill->problemLabel), problem);
+        QCOMPARE(form->background(), colour);
+        QCOMPARE(m_env->random.draws(), draws);
         QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral(" 1"));
         QCOMPARE(shared().numeroErrati.value(), drill->ownCounts ? 0 : 1);
         QCOMPARE(first->text(), QStringLiteral("1"));

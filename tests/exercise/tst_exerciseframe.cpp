@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "answerbox.h"
+#include "answerchain.h"
 #include "colourtable.h"
 #include "exercisescreen.h"
 #include "problemlabel.h"
@@ -23,8 +24,8 @@ class TestExerciseFrame : public QObject
 private slots:
     void coloursComeFromTheScreensTable_data();
     void coloursComeFromTheScreensTable();
-    void graphicScreensKeepTheirColour_data();
-    void graphicScreensKeepTheirColour();
+    void answerChainReportsItsVerdicts_data();
+    void answerChainReportsItsVerdicts();
     void enterIsJudgedOnRelease();
     void longProblemsShrinkToFit();
 };
@@ -32,49 +33,95 @@ private slots:
 void TestExerciseFrame::coloursComeFromTheScreensTable_data()
 {
     QTest::addColumn<ScreenId>("id");
-    QTest::addColumn<ColourTableVariant>("variant");
-    QTest::newRow("Form1") << ScreenId::Form1 << ColourTableVariant::Standard;
-    QTest::newRow("Form2") << ScreenId::Form2 << ColourTableVariant::TwoDigitsSmall;
-    QTest::newRow("Form3") << ScreenId::Form3 << ColourTableVariant::Standard;
-    QTest::newRow("Form4") << ScreenId::Form4 << ColourTableVariant::TwoDigitsWithRemainder;
-    QTest::newRow("Form5") << ScreenId::Form5 << ColourTableVariant::TwoDigitsLarge;
-    QTest::newRow("Form10") << ScreenId::Form10 << ColourTableVariant::Standard;
-    QTest::newRow("Form11") << ScreenId::Form11 << ColourTableVariant::TwoDigitsWithRemainder;
+    QTest::addColumn<QList<QColor>>("colours"); // by the number drawn; one alone: always kept
+    const auto table = [](ColourTableVariant variant) {
+        QList<QColor> colours;
+        for (const Rgb &c : colourTable(variant))
+            colours << QColor(c.red, c.green, c.blue);
+        return colours;
+    };
+    QTest::newRow("Form1") << ScreenId::Form1 << table(ColourTableVariant::Standard);
+    QTest::newRow("Form2") << ScreenId::Form2 << table(ColourTableVariant::TwoDigitsSmall);
+    QTest::newRow("Form3") << ScreenId::Form3 << table(ColourTableVariant::Standard);
+    QTest::newRow("Form4") << ScreenId::Form4 << table(ColourTableVariant::TwoDigitsWithRemainder);
+    QTest::newRow("Form5") << ScreenId::Form5 << table(ColourTableVariant::TwoDigitsLarge);
+    QTest::newRow("Form10") << ScreenId::Form10 << table(ColourTableVariant::Standard);
+    QTest::newRow("Form11") << ScreenId::Form11
+                            << table(ColourTableVariant::TwoDigitsWithRemainder);
+    QTest::newRow("Form6") << ScreenId::Form6 << QList<QColor> {QColor(0, 192, 0)};
+    QTest::newRow("Form7") << ScreenId::Form7 << QList<QColor> {QColor(255, 0, 255)};
+    QTest::newRow("Form8") << ScreenId::Form8 << QList<QColor> {QColor(255, 128, 0)};
+    QTest::newRow("Form9") << ScreenId::Form9 << QList<QColor> {QColor(128, 128, 255)};
 }
 
 void TestExerciseFrame::coloursComeFromTheScreensTable()
 {
     QFETCH(ScreenId, id);
-    QFETCH(ColourTableVariant, variant);
+    QFETCH(QList<QColor>, colours);
     TestEnvironment env;
     Screen *screen = env.open(id);
-    const auto table = colourTable(variant);
     for (int k = 0; k < ColourTableSize; ++k) {
-        env.random.pushDraw(k, ColourTableSize);
+        if (colours.size() > 1)
+            env.random.pushDraw(k, ColourTableSize);
         screen->caricaColori();
-        const Rgb &c = table[std::size_t(k)];
-        QCOMPARE(screen->background(), QColor(c.red, c.green, c.blue));
+        QCOMPARE(screen->background(), colours.value(k, colours.first()));
     }
 }
 
-void TestExerciseFrame::graphicScreensKeepTheirColour_data()
+void TestExerciseFrame::answerChainReportsItsVerdicts_data()
 {
-    QTest::addColumn<ScreenId>("id");
-    QTest::addColumn<QColor>("colour");
-    QTest::newRow("Form6") << ScreenId::Form6 << QColor(0, 192, 0);
-    QTest::newRow("Form7") << ScreenId::Form7 << QColor(255, 0, 255);
-    QTest::newRow("Form8") << ScreenId::Form8 << QColor(255, 128, 0);
-    QTest::newRow("Form9") << ScreenId::Form9 << QColor(128, 128, 255);
+    QTest::addColumn<bool>("judgesEmpty");
+    QTest::addColumn<QStringList>("entries"); // box:text, Enter released in box 0 or 1
+    QTest::addColumn<QStringList>("verdicts");
+    QTest::newRow("right, right") << false << QStringList {"0:4", "1:7"}
+                                  << QStringList {"right 0", "solved 1"};
+    QTest::newRow("wrong twice, corrected") << false << QStringList {"0:5", "0:5", "0: 4"}
+                                            << QStringList {"wrong 0", "wrong 0", "right 0"};
+    QTest::newRow("out of turn") << false << QStringList {"1:7", "0:4", "0:4", "1:3"}
+                                 << QStringList {"right 0", "wrong 1"};
+    QTest::newRow("nothing once solved")
+        << false << QStringList {"0:4", "1:7", "1:7", "0:4"} << QStringList {"right 0", "solved 1"};
+    QTest::newRow("empty ignored")
+        << false << QStringList {"0:", "0:4", "1:"} << QStringList {"right 0"};
+    QTest::newRow("empty judged") << true << QStringList {"0:", "0:4", "1:"}
+                                  << QStringList {"wrong 0", "right 0", "wrong 1"};
 }
 
-void TestExerciseFrame::graphicScreensKeepTheirColour()
+void TestExerciseFrame::answerChainReportsItsVerdicts()
 {
-    QFETCH(ScreenId, id);
-    QFETCH(QColor, colour);
-    TestEnvironment env;
-    Screen *screen = env.open(id);
-    screen->caricaColori();
-    QCOMPARE(screen->background(), colour);
+    QFETCH(bool, judgesEmpty);
+    QFETCH(QStringList, entries);
+    QFETCH(QStringList, verdicts);
+    QWidget window;
+    AnswerBox *boxes[] = {new AnswerBox(QStringLiteral("Text1"), &window),
+                          new AnswerBox(QStringLiteral("Text2"), &window)};
+    AnswerChain chain({boxes[0], boxes[1]}, {.judgesEmpty = judgesEmpty}, nullptr);
+    QStringList heard;
+    const auto hear = [&heard, &boxes](const char *verdict) {
+        return [&heard, &boxes, verdict](AnswerBox *box) {
+            heard << QLatin1String(verdict) + (box == boxes[0] ? " 0" : " 1");
+        };
+    };
+    QObject::connect(&chain, &AnswerChain::wrong, &chain, hear("wrong"));
+    QObject::connect(&chain, &AnswerChain::right, &chain, hear("right"));
+    QObject::connect(&chain, &AnswerChain::solved, &chain, hear("solved"));
+    // The answers are read where the problem keeps them, when they are judged.
+    const int quotient = 4;
+    int remainder = 0;
+    chain.start(
+        {{boxes[0], AnswerChain::reading(quotient)}, {boxes[1], AnswerChain::reading(remainder)}});
+    QVERIFY(boxes[0]->isEnabled() && !boxes[1]->isEnabled());
+    remainder = 7;
+    for (const QString &entry : entries) {
+        AnswerBox *box = boxes[entry.front() == QLatin1Char('1')];
+        box->setText(entry.mid(2));
+        chain.judge(box);
+    }
+    QCOMPARE(heard, verdicts);
+    // Only a right entry moves the turn on, closing its box.
+    const bool movedOn = verdicts.contains(QStringLiteral("right 0"));
+    QCOMPARE(boxes[0]->isEnabled(), !movedOn);
+    QCOMPARE(boxes[1]->isEnabled(), movedOn);
 }
 
 void TestExerciseFrame::enterIsJudgedOnRelease()

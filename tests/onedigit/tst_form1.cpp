@@ -20,11 +20,6 @@ void scriptProblem(TestEnvironment &env, int divisor, int quotient, int colour =
     env.random.pushDraw(quotient, 9);
 }
 
-void scriptRightSound(TestEnvironment &env)
-{
-    env.random.pushDraw(0, 4);
-}
-
 } // namespace
 
 class TestForm1 : public QObject
@@ -33,8 +28,6 @@ class TestForm1 : public QObject
 
 private slots:
     void init();
-    void rightAnswer_data();
-    void rightAnswer();
     void answersReadAsNumbers_data();
     void answersReadAsNumbers();
     void azzeraKeepsTheProblem();
@@ -56,58 +49,6 @@ Form1 *TestForm1::open(int divisor, int quotient, bool wait)
     shared().attendiBottone = wait;
     scriptProblem(*m_env, divisor, quotient);
     return m_env->open<Form1>(ScreenId::Form1);
-}
-
-void TestForm1::rightAnswer_data()
-{
-    QTest::addColumn<bool>("wait");
-    QTest::newRow("waits for avanti") << true;
-    QTest::newRow("goes on at once") << false;
-}
-
-void TestForm1::rightAnswer()
-{
-    QFETCH(bool, wait);
-    auto *form = open(7, 8, wait);
-    AnswerBox *text1 = box(form, "Text1");
-    scriptRightSound(*m_env);
-    if (!wait)
-        scriptProblem(*m_env, 3, 0);
-
-    answer(text1, QStringLiteral("8"));
-
-    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral(" 1"));
-    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral("0"));
-    QCOMPARE(shared().numeroEsatti.value(), 1);
-    QCOMPARE(face(form), QStringLiteral("si"));
-    const QStringList sounds = m_env->sound.relativePaths(SoundPlayer::Mode::Asynchronous);
-    QCOMPARE(sounds.size(), 1);
-    QCOMPARE(m_env->sound.played().size(), 1);
-    QVERIFY(isRightSound(sounds.first()));
-
-    if (wait) {
-        // The problem stays, the box takes nothing more until "avanti".
-        QCOMPARE(labelText(form, "EtNumero"), QStringLiteral(" 56 :  7 = "));
-        QVERIFY(!text1->isEnabled());
-        QVERIFY(form->bottoneAvanti()->isEnabled());
-        answer(text1, QStringLiteral("8"));
-        QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral(" 1"));
-        QCOMPARE(m_env->sound.played().size(), 1);
-
-        scriptProblem(*m_env, 3, 0);
-        clickAvanti(form);
-        QVERIFY(!form->bottoneAvanti()->isEnabled());
-        QVERIFY(!form->bottoneAvanti()->isHidden());
-    } else {
-        QVERIFY(form->bottoneAvanti()->isHidden());
-    }
-    QCOMPARE(labelText(form, "EtNumero"), QStringLiteral(" 0 :  3 = "));
-    QVERIFY(text1->isEnabled());
-    QVERIFY(text1->text().isEmpty());
-    QCOMPARE(form->focusWidget(), text1);
-    // The face of the solved problem stays.
-    QCOMPARE(face(form), QStringLiteral("si"));
-    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral(" 1"));
 }
 
 void TestForm1::answersReadAsNumbers_data()

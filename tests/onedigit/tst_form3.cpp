@@ -28,10 +28,8 @@ private slots:
     void init();
     void twoSteps_data();
     void twoSteps();
-    void zeroAnswers_data();
-    void zeroAnswers();
-    void problemTexts_data();
-    void problemTexts();
+    void problemsAndTheirAnswers_data();
+    void problemsAndTheirAnswers();
     void confirmInTheRemainderStep();
     void ownCountsOnly();
 
@@ -120,50 +118,34 @@ void TestForm3::twoSteps()
     QCOMPARE(form->focusWidget(), text1);
 }
 
-void TestForm3::zeroAnswers_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::newRow("0") << "0";
-    QTest::newRow("00") << "00";
-    QTest::newRow("0.0") << "0.0";
-    QTest::newRow("letters only") << "abc";
-    QTest::newRow("a lone blank") << " ";
-}
-
-void TestForm3::zeroAnswers()
-{
-    QFETCH(QString, typed);
-    auto *form = open(4, 0, 0);
-    QCOMPARE(labelText(form, "EtNumero"), QStringLiteral(" 0 :  4 =    "));
-    answer(box(form, "Text1"), typed);
-    QVERIFY(box(form, "Text2")->isEnabled());
-    answer(box(form, "Text2"), typed);
-    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral(" 1"));
-    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral("0"));
-}
-
-void TestForm3::problemTexts_data()
+void TestForm3::problemsAndTheirAnswers_data()
 {
     QTest::addColumn<int>("divisor");
     QTest::addColumn<int>("quotient");
     QTest::addColumn<int>("remainder");
     QTest::addColumn<QString>("text");
-    QTest::newRow("divisor 1") << 1 << 7 << 0 << " 7 :  1 =    ";
-    QTest::newRow("quotient 0") << 7 << 0 << 3 << " 3 :  7 =    ";
-    QTest::newRow("largest") << 9 << 9 << 8 << " 89 :  9 =    ";
+    QTest::addColumn<QString>("typed"); // in both boxes; none: the numbers themselves
+    QTest::newRow("divisor 1") << 1 << 7 << 0 << " 7 :  1 =    " << QString();
+    QTest::newRow("quotient 0") << 7 << 0 << 3 << " 3 :  7 =    " << QString();
+    QTest::newRow("largest") << 9 << 9 << 8 << " 89 :  9 =    " << QString();
+    for (const char *zero : {"0", "00", "0.0", "abc", " "})
+        QTest::addRow("zero as '%s'", zero) << 4 << 0 << 0 << " 0 :  4 =    " << zero;
 }
 
-void TestForm3::problemTexts()
+void TestForm3::problemsAndTheirAnswers()
 {
     QFETCH(int, divisor);
     QFETCH(int, quotient);
     QFETCH(int, remainder);
     QFETCH(QString, text);
+    QFETCH(QString, typed);
     auto *form = open(divisor, quotient, remainder);
     QCOMPARE(labelText(form, "EtNumero"), text);
-    answer(box(form, "Text1"), QString::number(quotient));
-    answer(box(form, "Text2"), QString::number(remainder));
+    answer(box(form, "Text1"), typed.isEmpty() ? QString::number(quotient) : typed);
+    QVERIFY(box(form, "Text2")->isEnabled());
+    answer(box(form, "Text2"), typed.isEmpty() ? QString::number(remainder) : typed);
     QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral(" 1"));
+    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral("0"));
 }
 
 void TestForm3::confirmInTheRemainderStep()

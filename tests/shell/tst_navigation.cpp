@@ -3,6 +3,9 @@
 
 #include "dialogs.h"
 #include "exercisescreen.h"
+#include "form3.h"
+#include "form6.h"
+#include "navigator.h"
 #include "picturebutton.h"
 #include "screen.h"
 #include "sharedvalues.h"
@@ -41,6 +44,11 @@ QStringList menuBarCaptions(Screen *screen)
     return captions;
 }
 
+template<class S> Screen *make()
+{
+    return new S;
+}
+
 QString blanks(int n)
 {
     return QString(n, QLatin1Char(' '));
@@ -56,13 +64,13 @@ private slots:
     void splashScreen();
     void menuOpensFromSplash();
     void menuCaptions();
+    void menuOffersTheExercisesItIsGiven();
     void exitQuestion();
     void everyExerciseOpensAndReturns_data();
     void everyExerciseOpensAndReturns();
     void exerciseMenuBars_data();
     void exerciseMenuBars();
     void countersAndAbout();
-    void returnAnsweredNoChangesNothing();
     void windowActivationIsNotAnEntry();
     void closingByTheWindowSystemAsksNothing();
 };
@@ -153,6 +161,29 @@ void TestNavigation::menuCaptions()
     expectedOrder << "Option1_0"
                   << "Option1_1";
     QCOMPARE(order, expectedOrder);
+}
+
+void TestNavigation::menuOffersTheExercisesItIsGiven()
+{
+    TestEnvironment env;
+    Navigator::registerExercises({
+        {ScreenId::Form3, 4, MenuColumn::ConINumeri, {120, 720}, make<Form3>, " Prova"},
+        {ScreenId::Form6, 2, MenuColumn::TreCifre, {6360, 720}, make<Form6>, "Quioziente"},
+    });
+    Screen *menu = env.open(ScreenId::FormMenu);
+    QVERIFY(!menu->findChild<QAbstractButton *>("Command3"));
+    auto *first = menu->findChild<QAbstractButton *>("Command4");
+    QCOMPARE(first->text(), QStringLiteral(" Prova"));
+    QCOMPARE(first->accessibleName(), QStringLiteral("Prova, Con i numeri"));
+    QCOMPARE(menu->canvas()->designRect(first), QRect(120, 720, 3000, 600));
+    auto *second = menu->findChild<QAbstractButton *>("Command2");
+    QCOMPARE(first->nextInFocusChain(), second);
+    QCOMPARE(second->accessibleName(), QStringLiteral("Quoziente, dividendo di tre cifre"));
+
+    first->click();
+    TestEnvironment::settle();
+    QCOMPARE(TestEnvironment::current()->objectName(), QStringLiteral("Form3"));
+    QCOMPARE(TestEnvironment::current()->accessibleName(), QStringLiteral("Prova, Con i numeri"));
 }
 
 void TestNavigation::exitQuestion()
@@ -336,20 +367,6 @@ void TestNavigation::countersAndAbout()
     QCOMPARE(screen->etichettaEsatti()->text(), QStringLiteral("0"));
     QCOMPARE(screen->etichettaErrati()->text(), QStringLiteral("0"));
     QCOMPARE(shared().numeroEsatti.value(), 0);
-}
-
-void TestNavigation::returnAnsweredNoChangesNothing()
-{
-    TestEnvironment env;
-    auto *screen = env.open<ExerciseScreen>(ScreenId::Form1);
-    const QColor colour = screen->background();
-    const int draws = env.random.draws();
-    env.boxes.answer(false);
-    screen->menuAction("mnuEsci")->trigger();
-    TestEnvironment::settle();
-    QCOMPARE(TestEnvironment::current(), screen);
-    QCOMPARE(screen->background(), colour);
-    QCOMPARE(env.random.draws(), draws);
 }
 
 void TestNavigation::windowActivationIsNotAnEntry()

@@ -23,9 +23,10 @@ AnswerBox *box(ExerciseScreen *screen, const char *name)
 
 QList<ScreenAnswers::Step> ScreenAnswers::rightSteps(ExerciseScreen *screen)
 {
-    if (auto *twoDigit = qobject_cast<TwoDigitScreen *>(screen)) {
-        const TwoDigitDivision &d = twoDigit->division();
-        QList<Step> steps {{box(screen, "Edar"), d.decine}, {box(screen, "Eur"), d.unita}};
+    if (qobject_cast<TwoDigitScreen *>(screen)) {
+        const SharedValues &d = shared();
+        QList<Step> steps {{box(screen, "Edar"), d.quoziente / 10},
+                           {box(screen, "Eur"), d.quoziente % 10}};
         if (AnswerBox *remainder = box(screen, "Text2"))
             steps.append({remainder, d.resto});
         return steps;

@@ -19,11 +19,6 @@ void scriptProblem(TestEnvironment &env, int table, int factor, int colour = 0)
     env.random.pushDraw(factor, 11);
 }
 
-void scriptRightSound(TestEnvironment &env)
-{
-    env.random.pushDraw(2, 4);
-}
-
 const char *modeItem(bool product)
 {
     return product ? "MenuProdotto" : "MenuFattore";
@@ -37,8 +32,6 @@ class TestForm10 : public QObject
 
 private slots:
     void init();
-    void rightAnswer_data();
-    void rightAnswer();
     void problemsAndTheirAnswers_data();
     void problemsAndTheirAnswers();
     void choosingAModePosesAProblemAndKeepsCounts();
@@ -78,55 +71,6 @@ Form10 *TestForm10::openIn(bool product, int table, int factor, bool wait)
     scriptProblem(*m_env, table, factor);
     trigger(form, "MenuProdotto");
     return form;
-}
-
-void TestForm10::rightAnswer_data()
-{
-    QTest::addColumn<bool>("product");
-    QTest::addColumn<bool>("wait");
-    QTest::newRow("product, waits") << true << true;
-    QTest::newRow("product, goes on") << true << false;
-    QTest::newRow("factor, waits") << false << true;
-    QTest::newRow("factor, goes on") << false << false;
-}
-
-void TestForm10::rightAnswer()
-{
-    QFETCH(bool, product);
-    QFETCH(bool, wait);
-    auto *form = openIn(product, 7, 6, wait);
-    AnswerBox *answerBox = box(form, product ? "Text1" : "Text2");
-    QCOMPARE(labelText(form, "EtichettaNumero"),
-             product ? QStringLiteral(" 7 x  6 =") : QStringLiteral(" 7 x        = 42"));
-    QCOMPARE(form->productMode(), product);
-    QVERIFY(!answerBox->isHidden());
-    QVERIFY(box(form, product ? "Text2" : "Text1")->isHidden());
-
-    scriptRightSound(*m_env);
-    if (!wait)
-        scriptProblem(*m_env, 9, 8);
-    answer(answerBox, product ? QStringLiteral("42") : QStringLiteral("6"));
-
-    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral(" 1"));
-    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral("0"));
-    QCOMPARE(face(form), QStringLiteral("si"));
-    QCOMPARE(m_env->sound.relativePaths(SoundPlayer::Mode::Asynchronous),
-             QStringList {QStringLiteral(R"(\suoni\si3.wav)")});
-    if (wait) {
-        QVERIFY(!answerBox->isEnabled());
-        QVERIFY(form->bottoneAvanti()->isEnabled());
-        answer(answerBox, QString());
-        QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral(" 1"));
-        scriptProblem(*m_env, 9, 8);
-        clickAvanti(form);
-        QVERIFY(!form->bottoneAvanti()->isEnabled());
-    }
-    QCOMPARE(labelText(form, "EtichettaNumero"),
-             product ? QStringLiteral(" 9 x  8 =") : QStringLiteral(" 9 x        = 72"));
-    QVERIFY(answerBox->isEnabled());
-    QVERIFY(answerBox->text().isEmpty());
-    QCOMPARE(form->focusWidget(), answerBox);
-    QCOMPARE(form->productMode(), product);
 }
 
 void TestForm10::problemsAndTheirAnswers_data()
