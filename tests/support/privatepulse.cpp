@@ -179,12 +179,20 @@ bool PrivatePulse::startPipeWire(QString *error)
     }
     if (!waitForAnswer(error))
         return false;
-    if (!run({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
-              QStringLiteral("sink_name=nul"), QStringLiteral("rate=44100"),
-              QStringLiteral("channels=1")},
-             5000)
-        || !run({QStringLiteral("set-default-sink"), QStringLiteral("nul")}, 5000)) {
-        *error = QStringLiteral("PipeWire takes no null sink");
+    // Its PulseAudio service answers before the graph takes a sink.
+    QDeadlineTimer loaded(10000);
+    while (!run({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
+                 QStringLiteral("sink_name=nul"), QStringLiteral("rate=44100"),
+                 QStringLiteral("channels=1")},
+                5000)) {
+        if (loaded.hasExpired()) {
+            *error = QStringLiteral("PipeWire takes no null sink");
+            return false;
+        }
+        QThread::msleep(50);
+    }
+    if (!run({QStringLiteral("set-default-sink"), QStringLiteral("nul")}, 5000)) {
+        *error = QStringLiteral("PipeWire does not make the null sink the default");
         return false;
     }
     return true;
