@@ -3,9 +3,9 @@
 
 // What a child hears: the board's sentences, the effects and the wrong-answer
 // sound after a key, played by the program's own player on a private
-// PulseAudio server whose null sink is recorded, and found sample by sample
-// in the recording. Prints, per run, what each file lost at its start and
-// end, the silence added between the words of a sentence, the key-to-sound
+// PulseAudio or PipeWire server (QUOZZOLI_SOUND_SERVER=pipewire) whose null
+// sink is recorded, and found sample by sample in the recording. Prints, per run, what each file
+// lost at its start and end, the silence added between the words of a sentence, the key-to-sound
 // latency beside paplay's on the same server, and the CPU taken while idle.
 // See README.md.
 #include "answerbox.h"
@@ -197,6 +197,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }
+    std::printf("Sound server: %s\n", pulse.name());
     BenchEnvironment env; // the program's own player; effects loaded ahead
     shared().attendiBottone = true;
     auto *screen = env.open<ExerciseScreen>(ScreenId::Form2);

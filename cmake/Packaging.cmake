@@ -31,13 +31,18 @@ caramelle da distribuire ai bambini trascinandole, con la voce che guida,
 quozienti di una e di due cifre con e senza resto, e le tabelline. Ogni
 risposta riceve una faccina allegra o triste, un suono e il conteggio.]])
 
-# Runtime dependencies: the Qt 6 libraries the program and its sound module
-# link, Qt's SVG plugins, which draw the pictures, and the Liberation fonts,
-# which stand in for Arial. Where dpkg-shlibdeps is at hand it finds the
-# libraries and their versions from the program itself; it cannot see plugins.
+# Runtime dependencies: the Qt 6 libraries the program links, the sound
+# server's client library its sound module links, Qt's SVG plugins, which
+# draw the pictures, and the Liberation fonts, which stand in for Arial.
+# Where dpkg-shlibdeps is at hand it finds the libraries and their versions
+# from the program and the module themselves; it cannot see plugins.
 set(quozzoli_qt_packages
-    "libqt6core6 (>= 6.4)" "libqt6gui6 (>= 6.4)" "libqt6widgets6 (>= 6.4)"
-    "libqt6multimedia6 (>= 6.4)" "libqt6svg6 (>= 6.4)")
+    "libqt6core6 (>= 6.4)" "libqt6gui6 (>= 6.4)" "libqt6widgets6 (>= 6.4)" "libqt6svg6 (>= 6.4)")
+if(QUOZZOLI_SOUND_OUTPUT STREQUAL "pulse")
+    list(APPEND quozzoli_qt_packages "libpulse0")
+else()
+    list(APPEND quozzoli_qt_packages "libqt6multimedia6 (>= 6.4)")
+endif()
 find_program(QUOZZOLI_DPKG_SHLIBDEPS dpkg-shlibdeps)
 find_program(QUOZZOLI_FILE_COMMAND file)
 if(QUOZZOLI_DPKG_SHLIBDEPS AND QUOZZOLI_FILE_COMMAND)

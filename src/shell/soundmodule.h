@@ -12,8 +12,9 @@ namespace Quozzoli {
 class SoundOutput;
 
 // The sound module, a library of the program's own in a folder beside it
-// (as its sound folders are), which brings Qt Multimedia and the sound server's client
-// libraries: neither is loaded before the module is.
+// (as its sound folders are), which brings the sound server's client
+// libraries (and, where it is used, Qt Multimedia): none is loaded before
+// the module is.
 class SoundModule
 {
 public:

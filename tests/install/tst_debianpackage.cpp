@@ -169,8 +169,9 @@ void TestDebianPackage::controlFields()
 void TestDebianPackage::dependencies_data()
 {
     QTest::addColumn<QString>("package");
-    for (const char *name : {"libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6multimedia6",
-                             "libqt6svg6", "fonts-liberation2"})
+    // The sound module links PulseAudio's client library.
+    for (const char *name :
+         {"libqt6core6", "libqt6gui6", "libqt6widgets6", "libpulse0", "libqt6svg6", "fonts-liberation2"})
         QTest::newRow(name) << name;
 }
 
@@ -200,9 +201,11 @@ void TestDebianPackage::linkedLibraries()
         QVERIFY2(m_depends.contains(package), qPrintable(package));
     }
     QVERIFY(linked >= 3);
-    // Qt Multimedia only comes with the sound module, after the first paint,
-    // and Qt SVG with the SVG plugin, when the first picture is shown.
+    // The sound server's client library only comes with the sound module,
+    // after the first paint, and Qt SVG with the SVG plugin, when the first
+    // picture is shown.
     QVERIFY2(!dynamic.output().contains(QLatin1String("libQt6Multimedia"))
+                 && !dynamic.output().contains(QLatin1String("libpulse"))
                  && !dynamic.output().contains(QLatin1String("libQt6Svg")),
              qPrintable(dynamic.output()));
     // Found where the system keeps them, not through a run path.

@@ -200,7 +200,7 @@ void TestInstalledProgram::startsAndLoadsItsSoundFromItsFolder()
     log += QString::fromLocal8Bit(program.readAll());
     QVERIFY2(running, qPrintable(log));
 
-    // Qt Multimedia comes with the module, found beside the program.
+    // The sound output comes with the module, found beside the program.
     const QRegularExpressionMatch module = moduleLine.match(log);
     QVERIFY2(module.hasMatch(), qPrintable(log));
     QCOMPARE(QFileInfo(module.captured(1)).canonicalFilePath(),

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quozzoli developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "audiostream.h"
+#include "platformsoundoutput.h"
 #include "qtsoundplayer.h"
 #include "randomsource.h"
 #include "services.h"
@@ -84,7 +84,7 @@ void TestSoundPlayer::badFilesBeepInstead()
     if (exists)
         write(path, bytes);
 
-    QtSoundPlayer player(std::make_unique<AudioStream>());
+    QtSoundPlayer player(createPlatformSoundOutput());
     int beeps = 0;
     player.setBeep([&beeps] { ++beeps; });
     player.play(path, SoundPlayer::Mode::Asynchronous);
@@ -103,7 +103,7 @@ void TestSoundPlayer::synchronousSoundReturnsWhenItEnds()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("tone.wav"));
     write(path, toneWave(150));
-    QtSoundPlayer player(std::make_unique<AudioStream>());
+    QtSoundPlayer player(createPlatformSoundOutput());
     int beeps = 0;
     player.setBeep([&beeps] { ++beeps; });
     for (int i = 0; i < 3; ++i) {
@@ -171,7 +171,7 @@ void TestSoundPlayer::voicePromptsPlayInOrder()
     QStringList events;
     QElapsedTimer clock;
     qint64 beepedAt = -1;
-    auto player = std::make_unique<QtSoundPlayer>(std::make_unique<AudioStream>());
+    auto player = std::make_unique<QtSoundPlayer>(createPlatformSoundOutput());
     player->setBeep([&] {
         events << QStringLiteral("beep");
         beepedAt = clock.elapsed();

@@ -3,7 +3,7 @@
 
 #include "timedsoundplayer.h"
 
-#include "audiostream.h"
+#include "platformsoundoutput.h"
 #include "wavinfo.h"
 
 #include <QElapsedTimer>
@@ -13,7 +13,7 @@
 using namespace Quozzoli;
 
 TimedSoundPlayer::TimedSoundPlayer()
-    : m_player(std::make_unique<QtSoundPlayer>(std::make_unique<AudioStream>()))
+    : m_player(std::make_unique<QtSoundPlayer>(createPlatformSoundOutput()))
 { }
 
 namespace {

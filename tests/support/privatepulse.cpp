@@ -4,9 +4,12 @@
 #include "privatepulse.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
+
+#include <algorithm>
 
 namespace {
 
@@ -26,7 +29,8 @@ void end(std::unique_ptr<QProcess> &process)
 
 } // namespace
 
-PrivatePulse::PrivatePulse()
+PrivatePulse::PrivatePulse(Server server)
+    : m_kind(server)
 {
     QFile config(path(QStringLiteral("default.pa")));
     if (config.open(QIODevice::WriteOnly)) {
@@ -38,13 +42,42 @@ PrivatePulse::PrivatePulse()
     QFile client(path(QStringLiteral("client.conf")));
     if (client.open(QIODevice::WriteOnly))
         client.write("autospawn = no\n");
+    // PipeWire's graph runs at 48000 Hz unless told otherwise, and would
+    // resample what it plays: the recording would no longer hold the files'
+    // samples. Its null sink is mono for the same reason: mono played on
+    // stereo and recorded as mono comes out 3 dB louder.
+    QDir(m_dir.path()).mkpath(QStringLiteral("pipewire/pipewire.conf.d"));
+    QFile rate(path(QStringLiteral("pipewire/pipewire.conf.d/90-rate.conf")));
+    if (rate.open(QIODevice::WriteOnly))
+        rate.write("context.properties = { default.clock.rate = 44100 "
+                   "default.clock.allowed-rates = [ 44100 ] }\n");
 }
 
 PrivatePulse::~PrivatePulse()
 {
     end(m_recorder);
     end(m_silence);
-    end(m_server);
+    while (!m_servers.empty()) {
+        end(m_servers.back());
+        m_servers.pop_back();
+    }
+    end(m_bus);
+}
+
+PrivatePulse::Server PrivatePulse::fromEnvironment()
+{
+    return qgetenv("QUOZZOLI_SOUND_SERVER") == "pipewire" ? Server::PipeWire : Server::PulseAudio;
+}
+
+const char *PrivatePulse::name() const
+{
+    return m_kind == Server::PipeWire ? "PipeWire" : "PulseAudio";
+}
+
+QString PrivatePulse::socket() const
+{
+    return m_kind == Server::PipeWire ? path(QStringLiteral("pulse/native"))
+                                      : path(QStringLiteral("native"));
 }
 
 std::unique_ptr<QProcess> PrivatePulse::spawn(const QString &program,
@@ -52,8 +85,10 @@ std::unique_ptr<QProcess> PrivatePulse::spawn(const QString &program,
 {
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path());
-    environment.insert(QStringLiteral("HOME"), m_dir.path());
+    for (const char *name : {"XDG_RUNTIME_DIR", "HOME", "XDG_CONFIG_HOME", "XDG_STATE_HOME"})
+        environment.insert(QString::fromLatin1(name), m_dir.path());
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                       QStringLiteral("unix:path=") + path(QStringLiteral("bus")));
     process->setProcessEnvironment(environment);
     process->setProgram(program);
     process->setArguments(arguments);
@@ -68,37 +103,111 @@ bool PrivatePulse::run(const QStringList &arguments, int timeoutMs) const
         && process->exitCode() == 0;
 }
 
-bool PrivatePulse::start(QString *error)
+bool PrivatePulse::waitForAnswer(QString *error)
 {
-    end(m_recorder);
-    end(m_silence);
-    end(m_server);
-    // What the client library looks for is found here, not in the user's
-    // session; the server takes no cookie. It is read at each connection.
-    qputenv("PULSE_SERVER", "unix:" + path(QStringLiteral("native")).toLocal8Bit());
-    qputenv("PULSE_COOKIE", path(QStringLiteral("cookie")).toLocal8Bit());
-    qputenv("PULSE_CLIENTCONFIG", path(QStringLiteral("client.conf")).toLocal8Bit());
-    m_server
+    QDeadlineTimer answered(15000);
+    while (!run({QStringLiteral("info")}, 2000)) {
+        const bool died = std::any_of(m_servers.begin(), m_servers.end(), [](const auto &p) {
+            return p->state() == QProcess::NotRunning;
+        });
+        if (answered.hasExpired() || died) {
+            QFile log(path(QStringLiteral("server.log")));
+            log.open(QIODevice::ReadOnly);
+            *error = QStringLiteral("%1 does not answer: %2")
+                         .arg(QString::fromLatin1(name()),
+                              QString::fromLocal8Bit(log.readAll().right(2000)));
+            return false;
+        }
+        QThread::msleep(20);
+    }
+    return true;
+}
+
+bool PrivatePulse::startPulseAudio(QString *error)
+{
+    auto server
         = spawn(QStringLiteral("pulseaudio"),
                 {QStringLiteral("-n"), QStringLiteral("-F"), path(QStringLiteral("default.pa")),
                  QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--daemonize=no"),
                  QStringLiteral("--log-target=file:") + path(QStringLiteral("server.log"))});
-    m_server->start();
-    if (!m_server->waitForStarted(5000)) {
-        *error = QStringLiteral("pulseaudio does not start: ") + m_server->errorString();
+    server->start();
+    if (!server->waitForStarted(5000)) {
+        *error = QStringLiteral("pulseaudio does not start: ") + server->errorString();
         return false;
     }
-    QDeadlineTimer answered(15000);
-    while (!run({QStringLiteral("info")}, 2000)) {
-        if (answered.hasExpired() || m_server->state() == QProcess::NotRunning) {
-            QFile log(path(QStringLiteral("server.log")));
-            log.open(QIODevice::ReadOnly);
-            *error = QStringLiteral("pulseaudio does not answer: ")
-                + QString::fromLocal8Bit(log.readAll().right(2000));
+    m_servers.push_back(std::move(server));
+    return waitForAnswer(error);
+}
+
+bool PrivatePulse::startPipeWire(QString *error)
+{
+    // Wireplumber, which links streams to the default sink, needs a session
+    // bus; it outlives the server's restarts, as a desktop's does.
+    if (!m_bus) {
+        m_bus = spawn(QStringLiteral("dbus-daemon"),
+                      {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                       QStringLiteral("--address=unix:path=") + path(QStringLiteral("bus"))});
+        m_bus->start();
+        QDeadlineTimer listening(5000);
+        while (!QFileInfo::exists(path(QStringLiteral("bus")))) {
+            if (listening.hasExpired() || m_bus->state() == QProcess::NotRunning) {
+                *error = QStringLiteral("dbus-daemon does not start: ") + m_bus->errorString();
+                return false;
+            }
+            QThread::msleep(10);
+        }
+    }
+    // The socket of a server that was killed stays behind.
+    QFile::remove(path(QStringLiteral("pipewire-0")));
+    for (const char *program : {"pipewire", "wireplumber", "pipewire-pulse"}) {
+        auto server = spawn(QString::fromLatin1(program), {});
+        server->setStandardOutputFile(path(QStringLiteral("server.log")), QIODevice::Append);
+        server->setStandardErrorFile(path(QStringLiteral("server.log")), QIODevice::Append);
+        server->start();
+        if (!server->waitForStarted(5000)) {
+            *error = QStringLiteral("%1 does not start: %2")
+                         .arg(QString::fromLatin1(program), server->errorString());
+            return false;
+        }
+        m_servers.push_back(std::move(server));
+        if (qstrcmp(program, "pipewire") == 0) {
+            QDeadlineTimer listening(5000);
+            while (!QFileInfo::exists(path(QStringLiteral("pipewire-0")))
+                   && !listening.hasExpired())
+                QThread::msleep(10);
+        }
+    }
+    if (!waitForAnswer(error))
+        return false;
+    // Its PulseAudio service answers before the graph takes a sink.
+    QDeadlineTimer loaded(10000);
+    while (!run({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
+                 QStringLiteral("sink_name=nul"), QStringLiteral("rate=44100"),
+                 QStringLiteral("channels=1")},
+                5000)) {
+        if (loaded.hasExpired()) {
+            *error = QStringLiteral("PipeWire takes no null sink");
             return false;
         }
         QThread::msleep(50);
     }
+    if (!run({QStringLiteral("set-default-sink"), QStringLiteral("nul")}, 5000)) {
+        *error = QStringLiteral("PipeWire does not make the null sink the default");
+        return false;
+    }
+    return true;
+}
+
+bool PrivatePulse::start(QString *error)
+{
+    kill();
+    // What the client library looks for is found here, not in the user's
+    // session; the server takes no cookie. It is read at each connection.
+    qputenv("PULSE_SERVER", "unix:" + socket().toLocal8Bit());
+    qputenv("PULSE_COOKIE", path(QStringLiteral("cookie")).toLocal8Bit());
+    qputenv("PULSE_CLIENTCONFIG", path(QStringLiteral("client.conf")).toLocal8Bit());
+    if (!(m_kind == Server::PipeWire ? startPipeWire(error) : startPulseAudio(error)))
+        return false;
 
     m_silence = spawn(QStringLiteral("pacat"),
                       {QStringLiteral("--raw"), QStringLiteral("--latency-msec=10"),
@@ -128,14 +237,16 @@ bool PrivatePulse::start(QString *error)
 
 void PrivatePulse::kill()
 {
-    if (m_server) {
-        m_server->kill();
-        m_server->waitForFinished(3000);
+    // The last started goes first.
+    while (!m_servers.empty()) {
+        std::unique_ptr<QProcess> &server = m_servers.back();
+        server->kill();
+        server->waitForFinished(3000);
+        m_servers.pop_back();
     }
     end(m_recorder);
     end(m_silence);
 }
-
 std::int64_t PrivatePulse::recordedFrames() const
 {
     return QFileInfo(path(QStringLiteral("heard-%1.raw").arg(m_recordings))).size() / 2;

@@ -10,20 +10,28 @@
 #include <memory>
 #include <vector>
 
-// A PulseAudio server of the test's own, in a folder of its own, with a null
-// sink at 44100 Hz whose monitor is recorded: what the recording holds is what
-// a listener would have heard. Once started, this process's sound output
-// connects to it.
+// A sound server of the test's own, in a folder of its own, with a null sink
+// at 44100 Hz whose monitor is recorded: what the recording holds is what a
+// listener would have heard. Either PulseAudio, or PipeWire with its
+// PulseAudio service (with a session bus of its own, as it needs one). Once
+// started, this process's sound output connects to it.
 class PrivatePulse
 {
 public:
-    PrivatePulse();
+    enum class Server { PulseAudio, PipeWire };
+
+    explicit PrivatePulse(Server server = fromEnvironment());
     ~PrivatePulse();
 
-    // Starts the server and waits until it answers; then the recording, with a
-    // low-latency stream of silence beside it (the monitor of a null sink
-    // drops audio while the sink wakes up). False, with the reason, when any
-    // of it fails.
+    // QUOZZOLI_SOUND_SERVER=pipewire picks PipeWire; PulseAudio otherwise.
+    static Server fromEnvironment();
+    Server server() const { return m_kind; }
+    const char *name() const;
+
+    // Starts the server (again, after kill()) and waits until it answers;
+    // then a new recording, with a low-latency stream of silence beside it
+    // (the monitor of a null sink drops audio while the sink wakes up). False,
+    // with the reason, when any of it fails.
     bool start(QString *error);
     // The server dies, as it would if it crashed; the recording ends.
     void kill();
@@ -35,12 +43,18 @@ public:
     static constexpr int Rate = 44100;
 
 private:
+    bool startPulseAudio(QString *error);
+    bool startPipeWire(QString *error);
+    bool waitForAnswer(QString *error);
+    QString socket() const;
     bool run(const QStringList &arguments, int timeoutMs) const;
     std::unique_ptr<QProcess> spawn(const QString &program, const QStringList &arguments) const;
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
+    Server m_kind;
     QTemporaryDir m_dir;
-    std::unique_ptr<QProcess> m_server;
+    std::unique_ptr<QProcess> m_bus;
+    std::vector<std::unique_ptr<QProcess>> m_servers; // in the order started
     std::unique_ptr<QProcess> m_silence;
     std::unique_ptr<QProcess> m_recorder;
     int m_recordings = 0;
