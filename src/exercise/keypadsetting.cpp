@@ -63,19 +63,19 @@ void KeypadSetting::watchTouches(bool on)
 
 bool KeypadSetting::eventFilter(QObject *watched, QEvent *event)
 {
-    // Only a touch screen counts: a touchpad's fingers are a mouse.
-    if (event->type() == QEvent::TouchBegin
-        && static_cast<QTouchEvent *>(event)->device()->type()
-            == QInputDevice::DeviceType::TouchScreen
-        && m_choice == Choice::Automatic && !m_touched) {
-        m_touched = true;
-        watchTouches(false);
-        // The touch is handled first, on the screen as the child sees it;
-        // the keypad comes after.
-        QTimer::singleShot(0, this, [this] {
-            if (shown())
-                emit nowShown();
-        });
+    if (event->type() == QEvent::TouchBegin && m_choice == Choice::Automatic && !m_touched) {
+        // Only a touch screen counts: a touchpad's fingers are a mouse.
+        const QInputDevice *device = static_cast<QTouchEvent *>(event)->device();
+        if (device && device->type() == QInputDevice::DeviceType::TouchScreen) {
+            m_touched = true;
+            watchTouches(false);
+            // The touch is handled first, on the screen as the child sees
+            // it; the keypad comes after.
+            QTimer::singleShot(0, this, [this] {
+                if (shown())
+                    emit nowShown();
+            });
+        }
     }
     return QObject::eventFilter(watched, event);
 }
