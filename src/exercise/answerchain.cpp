@@ -19,8 +19,7 @@ AnswerChain::AnswerChain(ExerciseScreen *screen, const QList<AnswerBox *> &boxes
     , m_rules(rules)
 {
     for (AnswerBox *box : boxes) {
-        connect(box, &AnswerBox::enterReleased, this,
-                [this, box] { m_screen->whenQuiet([this, box] { judge(box); }); });
+        connect(box, &AnswerBox::enterReleased, this, [this, box] { judge(box); });
     }
 }
 

@@ -11,6 +11,7 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -71,6 +72,14 @@ void listen(int milliseconds)
     QEventLoop loop;
     QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// Says the files through the player and waits until it tells they were heard.
+bool hear(QtSoundPlayer &player, const QStringList &paths)
+{
+    QSignalSpy spoken(&player, &SoundPlayer::spoken);
+    player.speak(paths);
+    return !spoken.isEmpty() || spoken.wait(10000);
 }
 
 } // namespace
@@ -136,7 +145,7 @@ void TestAudio::sentencesFlow()
     const QString marker = fullPath(SoundFiles::rightEffect(1));
 
     const std::int64_t from = m_pulse.recordedFrames();
-    m_player->speak(paths);
+    QVERIFY(hear(*m_player, paths));
     const std::int64_t atReturn = m_pulse.recordedFrames();
     // Had the sentence not been heard to its end, this would cut it.
     m_player->play(marker, SoundPlayer::Mode::Asynchronous);
@@ -230,7 +239,7 @@ void TestAudio::serverGoesAwayAndAnotherComes()
     QTimer::singleShot(600, [this] { m_pulse.kill(); });
     QElapsedTimer clock;
     clock.start();
-    m_player->speak({long1});
+    QVERIFY(hear(*m_player, {long1}));
     const qint64 tookMs = clock.elapsed();
     qInfo("a prompt of %.0f ms lasted %lld ms with its server gone", seconds * 1000, tookMs);
     QVERIFY2(tookMs <= qint64(seconds * 1000) + BusyMachineMs,
@@ -239,7 +248,7 @@ void TestAudio::serverGoesAwayAndAnotherComes()
     const QString word = fullPath(SoundFiles::Diviso);
     listen(5000);
     const std::int64_t from = next.recordedFrames();
-    m_player->speak({word});
+    QVERIFY(hear(*m_player, {word}));
     listen(500);
     const HeardSearch::Found f = HeardSearch::find(next.recording(), samplesOf(word), from);
     QVERIFY2(f.whole(), qPrintable(describe(word, f)));
