@@ -26,6 +26,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -210,7 +211,9 @@ int main(int argc, char *argv[])
         std::vector<Played> played;
         for (const std::vector<std::string> &sentence : sentences()) {
             played.push_back({sentence, pulse.recordedFrames()});
+            QSignalSpy spoken(&Services::sound(), &SoundPlayer::spoken);
             SoundCues::speak(sentence);
+            spoken.wait(10000); // heard to its end
             listen(600);
         }
         std::vector<std::string> effects {wrong};

@@ -122,8 +122,7 @@ AnswerChain *ExerciseScreen::makeAnswerChain(const QList<AnswerBox *> &boxes,
 {
     auto *chain = new AnswerChain(boxes, rules, this);
     for (AnswerBox *box : boxes) {
-        connect(box, &AnswerBox::enterReleased, chain,
-                [this, chain, box] { whenQuiet([chain, box] { chain->judge(box); }); });
+        connect(box, &AnswerBox::enterReleased, chain, [chain, box] { chain->judge(box); });
     }
     connect(chain, &AnswerChain::wrong, this, &ExerciseScreen::wrongEntry);
     // A right entry shows the happy face, the solving one always: a child who

@@ -10,8 +10,6 @@
 
 #include <QHash>
 
-#include <functional>
-
 class QAction;
 class QLabel;
 
@@ -77,8 +75,6 @@ protected:
     // The last answer box of the problem was right: by default its box
     // closes if "avanti" is awaited, and the problem is solved.
     virtual void answerSolved(AnswerBox *last);
-    // Input is handled now, or once the screen can take it.
-    virtual void whenQuiet(std::function<void()> input) { input(); }
 
     virtual void bottoneAvantiClick();
     virtual void mnuEsciClick();

@@ -29,6 +29,7 @@ QLabel *panelLabel(const QString &name, const QString &text, QWidget *panel)
 
 AnswerPanel::AnswerPanel(const BoardLayout &layout, DesignCanvas *canvas)
     : QFrame(canvas)
+    , m_canvas(canvas)
     , m_label7(panelLabel(QStringLiteral("Label7"), QStringLiteral("27 : 3 ="), this))
     , m_text1(new AnswerBox(QStringLiteral("Text1"), this))
 {
@@ -60,6 +61,22 @@ void AnswerPanel::open(int dividendo, int divisore)
     m_label7->setText(written(dividendo) + QStringLiteral(" :") + written(divisore)
                       + QStringLiteral(" = "));
     show();
+}
+
+void AnswerPanel::takeIn(QWidget *avanti)
+{
+    const QRect twips = m_canvas->designRect(avanti);
+    avanti->setParent(this);
+    m_canvas->place(avanti, twips, {14.25});
+    avanti->show();
+}
+
+QList<AnswerBox *> AnswerPanel::boxes() const
+{
+    QList<AnswerBox *> boxes {m_text1};
+    if (m_text2)
+        boxes.append(m_text2);
+    return boxes;
 }
 
 } // namespace Quozzoli

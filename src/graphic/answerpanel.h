@@ -15,7 +15,7 @@ struct BoardLayout;
 
 // The blue panel that opens when the sharing is complete: the division
 // written out, the quotient box and, on the remainder screens, "resto di"
-// and the remainder box. "avanti" is moved into it by the board.
+// and the remainder box; and "avanti", which the board hands over to it.
 class AnswerPanel : public QFrame
 {
     Q_OBJECT
@@ -28,12 +28,19 @@ public:
     // Shows the panel with the division written out; the board's answer
     // chain readies the boxes.
     void open(int dividendo, int divisore);
+    // "avanti" comes to stand in the panel, its place measured from the
+    // panel's corner.
+    void takeIn(QWidget *avanti);
+
+    // The quotient box, then the remainder box if there is one.
+    QList<AnswerBox *> boxes() const;
 
     QLabel *label7() const { return m_label7; }
     AnswerBox *text1() const { return m_text1; }
     AnswerBox *text2() const { return m_text2; } // null without a remainder
 
 private:
+    DesignCanvas *m_canvas;
     QLabel *m_label7;
     AnswerBox *m_text1;
     QLabel *m_label6 = nullptr;

@@ -7,56 +7,37 @@
 #include "soundcues.h"
 #include "soundplayer.h"
 
-#include <QPointer>
-
 namespace Quozzoli {
 
 BoardVoice::BoardVoice(QObject *board)
     : QObject(board)
 { }
 
-bool BoardVoice::say(const std::vector<std::string> &files)
+void BoardVoice::say(const std::vector<std::string> &files, std::function<void()> then)
 {
-    QPointer<BoardVoice> self(this);
     m_speaking = true;
+    m_then = std::move(then);
+    // The end may come before speak() returns.
+    m_heard = connect(&Services::sound(), &SoundPlayer::spoken, this, &BoardVoice::spoken,
+                      Qt::SingleShotConnection);
     SoundCues::speak(files);
-    if (!self)
-        return false; // the window was closed and destroyed meanwhile
+}
+
+void BoardVoice::spoken()
+{
     m_speaking = false;
-    if (m_closed)
-        return false;
-    if (!m_pendingInput.empty())
-        QMetaObject::invokeMethod(this, &BoardVoice::runPendingInput, Qt::QueuedConnection);
-    return true;
+    if (const std::function<void()> then = std::exchange(m_then, {}))
+        then();
+    if (!m_speaking)
+        emit quiet();
 }
 
-void BoardVoice::whenQuiet(std::function<void()> input)
+void BoardVoice::silence()
 {
-    if (m_closed)
-        return;
-    if (m_speaking) {
-        m_pendingInput.push_back(std::move(input));
-        return;
-    }
-    input();
-}
-
-void BoardVoice::close()
-{
-    m_closed = true;
-    m_pendingInput.clear();
-    if (m_speaking)
-        Services::sound().stop(); // the rest of the sentence is not said
-}
-
-void BoardVoice::runPendingInput()
-{
-    QPointer<BoardVoice> self(this);
-    while (self && !m_speaking && !m_closed && !m_pendingInput.empty()) {
-        const std::function<void()> input = std::move(m_pendingInput.front());
-        m_pendingInput.pop_front();
-        input();
-    }
+    disconnect(m_heard);
+    m_then = {};
+    if (std::exchange(m_speaking, false))
+        Services::sound().stop();
 }
 
 } // namespace Quozzoli

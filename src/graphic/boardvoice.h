@@ -5,16 +5,14 @@
 
 #include <QObject>
 
-#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
 
 namespace Quozzoli {
 
-// The voice of a candy board. A prompt is said as one sentence and holds the
-// board while it plays: input that comes meanwhile is handled, in order,
-// once it has ended. Closing the board silences it and drops what is held.
+// The voice of a candy board: one sentence at a time, and what follows it
+// once it has been heard.
 class BoardVoice : public QObject
 {
     Q_OBJECT
@@ -22,22 +20,22 @@ class BoardVoice : public QObject
 public:
     explicit BoardVoice(QObject *board);
 
-    // Says the files as one sentence; false when the board was closed or
-    // destroyed meanwhile, and the caller must not go on.
-    bool say(const std::vector<std::string> &files);
-    // Handles input now, or after the prompt that is playing.
-    void whenQuiet(std::function<void()> input);
-    void close();
-
+    // Says the files as one sentence; once it has ended runs `then`, and
+    // tells quiet() unless `then` began another sentence.
+    void say(const std::vector<std::string> &files, std::function<void()> then = {});
     bool speaking() const { return m_speaking; }
-    bool closed() const { return m_closed; }
+    // The sentence stops at once, and what was to follow it never runs.
+    void silence();
+
+signals:
+    void quiet();
 
 private:
-    void runPendingInput();
+    void spoken();
 
     bool m_speaking = false;
-    bool m_closed = false;
-    std::deque<std::function<void()>> m_pendingInput;
+    std::function<void()> m_then;
+    QMetaObject::Connection m_heard;
 };
 
 } // namespace Quozzoli

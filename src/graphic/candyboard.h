@@ -3,19 +3,18 @@
 
 #pragma once
 
+#include "boardinput.h"
 #include "boardlayout.h"
+#include "boardsetup.h"
 #include "candyproblem.h"
 #include "candysharing.h"
+#include "candytable.h"
 #include "childrenrow.h"
 #include "exercisescreen.h"
 #include "stepsequencer.h"
 
-#include <QList>
+#include <deque>
 
-#include <string>
-#include <vector>
-
-class QLabel;
 class QTimer;
 
 namespace Quozzoli {
@@ -23,49 +22,60 @@ namespace Quozzoli {
 class AnswerChain;
 class AnswerPanel;
 class BoardVoice;
-class CandyPicture;
+class BoardWords;
 
 // The candy-and-children board of the four graphic screens. After a spoken
-// introduction in three timed steps the child drags the candies onto the
+// introduction in three timed steps the child gives the candies to the
 // children, then types the answer into the panel that opens; a right answer
-// is read back as a whole division.
+// is read back as a whole division. A problem goes through these states:
 //
-// Voice prompts hold the screen until they end, but the step clock keeps
-// ticking meanwhile: no step begins and no drop, Enter or click is handled
-// while a prompt plays; such input is handled once it has ended.
+//   state               a tick                a drop or a key 1-5   Enter          "avanti"
+//   WaitingForStep1     step 1: CandiesShown  -                     -              -
+//   CandiesShown        step 2: ChildrenShown -                     -              -
+//   ChildrenShown       step 3: Sharing       shares; the last one  -              -
+//   Sharing             -                       opens the panel     -              -
+//   AnswerPanelOpen     step 3 if not yet     -                     quotient       -
+//   WaitingForRemainder step 3 if not yet     -                     remainder      -
+//   Solved              step 3 if not yet     -                     -              next problem
+//
+// A right quotient leads to WaitingForRemainder on the boards that ask for
+// it, to Solved on the others; a right remainder to Solved. Besides, the
+// board may be speaking: then the step clock waits, and every other input
+// is held and handled, in order, once the sentence has ended. Closing the
+// window silences the voice and drops what was held.
 class CandyBoard : public ExerciseScreen
 {
     Q_OBJECT
 
 public:
-    static constexpr int Candies = 30;
+    static constexpr int Candies = CandyTable::Candies;
 
-    // What tells one board from another: its colour, where its faces and
-    // "avanti" stand (twips), whether "Esatti" heads its count, and its layout.
-    struct Setup
-    {
-        QColor colour;
-        QPoint faces;
-        QPoint avanti;
-        bool esattiHeading = true;
-        BoardLayout layout;
+    enum class State {
+        WaitingForStep1,
+        CandiesShown,
+        ChildrenShown,
+        Sharing,
+        AnswerPanelOpen,
+        WaitingForRemainder,
+        Solved,
     };
 
+    using Setup = BoardSetup;
+
     explicit CandyBoard(const Setup &setup, QWidget *parent = nullptr);
+    ~CandyBoard() override;
 
     void formActivate() override;
     void nuovaDivisione() override;
 
-    void primoPasso();
-    void secondoPasso();
-    void terzoPasso();
-
     // A candy of this board dropped on a child picture.
     void imBambinoDragDrop(int child, int candy);
     // The digit key of a child pressed: the last candy on the table goes to
-    // that child as if dropped on it. Ignored while the answer panel is open.
+    // that child as if dropped on it.
     void keyGive(int child);
 
+    State state() const { return m_state; }
+    bool speaking() const;
     const BoardLayout &layout() const { return m_layout; }
     const CandyProblem &problem() const { return m_problem; }
     const CandySharing &sharing() const { return m_sharing; }
@@ -73,7 +83,6 @@ public:
     quint64 boardId() const { return m_boardId; }
     QTimer *timer1() const { return m_timer; }
     AnswerPanel *frame2() const { return m_panel; }
-    bool speaking() const;
 
 public slots:
     void timer1Timer();
@@ -82,35 +91,39 @@ protected:
     void bottoneAvantiClick() override;
     void closeEvent(QCloseEvent *event) override;
     void answerSolved(AnswerBox *last) override;
-    void whenQuiet(std::function<void()> input) override;
 
 private:
-    QList<CandyPicture *> buildTable();
-    void connectChildren();
-    void buildCaptions();
-    void buildPanel();
-    void buildKeys();
+    using Action = BoardInput::Action;
 
+    void primoPasso();
+    void secondoPasso();
+    void terzoPasso();
+    void sayStep(int step);
     void restartWait();
-    void takeCandy(int child, int candy);
-    void refuseCandy();
+
+    void receive(const Action &input);
+    void handleHeld();
+    void handle(const Action &input);
+    void share(int child, int candy);
     void openPanel();
-    bool say(const std::vector<std::string> &files);
+    void judge(AnswerBox *box);
+    void nextProblem();
 
     const BoardLayout &m_layout;
     const quint64 m_boardId;
+    State m_state = State::WaitingForStep1;
     CandySharing m_sharing;
     StepSequencer m_steps;
     CandyProblem m_problem;
-    QList<CandyPicture *> m_candies; // made first: the children stand in front of them
+    CandyTable m_table; // made first: the children stand in front of the candies
     ChildrenRow m_children;
-    QLabel *m_label3 = nullptr;
-    QLabel *m_label4 = nullptr;
-    QLabel *m_label5 = nullptr;
-    AnswerPanel *m_panel = nullptr;
-    AnswerChain *m_answers = nullptr;
+    std::unique_ptr<BoardWords> m_words;
+    AnswerPanel *m_panel;
+    BoardInput *m_input;
+    AnswerChain *m_answers;
     QTimer *m_timer;
     BoardVoice *m_voice;
+    std::deque<Action> m_held;
 };
 
 } // namespace Quozzoli

@@ -7,21 +7,25 @@
 #include "soundoutput.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
 
 #include <cmath>
 
 namespace Quozzoli {
 
 QtSoundPlayer::QtSoundPlayer(std::unique_ptr<SoundOutput> output, QObject *parent)
-    : QObject(parent)
-    , m_output(std::move(output))
+    : SoundPlayer(parent)
     , m_beep([] { QApplication::beep(); })
+    , m_output(std::move(output))
 {
+    m_deadline.setSingleShot(true);
+    m_deadline.setTimerType(Qt::PreciseTimer);
+    // Its own length has passed, or the server has stopped telling what it played.
+    connect(&m_deadline, &QTimer::timeout, this, [this] {
+        if (m_waiting)
+            sayOn();
+    });
     if (m_output)
-        m_output->setAdvancedHandler([this] { emit outputAdvanced(); });
+        m_output->setAdvancedHandler([this] { checkHeard(); });
 }
 
 QtSoundPlayer::~QtSoundPlayer() = default;
@@ -45,91 +49,109 @@ void QtSoundPlayer::preload(const QStringList &paths)
 void QtSoundPlayer::cannotPlay(const QString &path)
 {
     qCDebug(lcSound) << "cannot play" << path << "- beeping instead";
-    stop();
+    if (m_output)
+        m_output->stop();
     m_beep();
 }
 
 void QtSoundPlayer::play(const QString &path, Mode mode)
 {
-    const bool synchronous = mode == Mode::Synchronous;
-    qCDebug(lcSound) << (synchronous ? "synchronous" : "asynchronous") << path;
-    if (const Clip found = clip(path))
-        utter({found}, synchronous);
-    else
+    if (mode == Mode::Synchronous) {
+        speak({path});
+        return;
+    }
+    qCDebug(lcSound) << "asynchronous" << path;
+    if (dropSentence())
+        emit spoken(); // cut short by this sound
+    if (const Clip found = clip(path)) {
+        if (m_output)
+            m_output->play({found});
+    } else {
         cannotPlay(path);
+    }
 }
 
 void QtSoundPlayer::speak(const QStringList &paths)
 {
-    // The files that can be played follow one another with no gap; a bad
-    // one beeps in its place.
-    std::vector<Clip> run;
-    for (const QString &path : paths) {
-        qCDebug(lcSound) << "synchronous" << path;
-        if (const Clip found = clip(path)) {
-            run.push_back(found);
-            continue;
-        }
-        if (!run.empty() && !utter(std::exchange(run, {}), true))
-            return;
-        cannotPlay(path);
-    }
-    if (!run.empty())
-        utter(std::move(run), true);
+    if (dropSentence())
+        emit spoken();
+    m_speaking = true;
+    m_rest = paths;
+    sayOn();
 }
 
 void QtSoundPlayer::stop()
 {
-    ++m_utterance;
+    const bool cut = dropSentence();
     if (m_output)
         m_output->stop();
+    if (cut)
+        emit spoken();
 }
 
-bool QtSoundPlayer::utter(std::vector<Clip> clips, bool wait)
+bool QtSoundPlayer::dropSentence()
 {
-    const quint64 utterance = ++m_utterance;
-    double seconds = 0.0;
-    for (const Clip &c : clips)
-        seconds += c->seconds();
-    QElapsedTimer started;
-    started.start();
-    const std::optional<SoundOutput::Mark> end
-        = m_output ? m_output->play(std::move(clips)) : std::nullopt;
-    if (!wait)
-        return true;
+    m_rest.clear();
+    m_unplayable.clear();
+    m_waiting = false;
+    m_deadline.stop();
+    return std::exchange(m_speaking, false);
+}
 
-    // Without an output, or once it has gone, the sound lasts its own length.
-    const qint64 ownMs = qint64(std::ceil(seconds * 1000.0));
-    QEventLoop loop;
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    deadline.setTimerType(Qt::PreciseTimer);
-    bool over = false;
-    const auto check = [&] {
-        const bool open = m_output && m_output->isOpen();
-        if (m_utterance != utterance || (end && open && m_output->reached(*end))) {
-            over = true;
-        } else if (!end || !open) {
-            const qint64 left = ownMs - started.elapsed();
-            over = left <= 0;
-            if (!over && (!deadline.isActive() || deadline.remainingTime() > left))
-                deadline.start(int(left));
+void QtSoundPlayer::sayOn()
+{
+    m_waiting = false;
+    m_deadline.stop();
+    if (!m_unplayable.isEmpty())
+        cannotPlay(std::exchange(m_unplayable, {}));
+    // The files that can be played follow one another with no gap; a bad
+    // one beeps in its place once those before it have been heard.
+    std::vector<Clip> run;
+    while (!m_rest.isEmpty()) {
+        const QString path = m_rest.takeFirst();
+        qCDebug(lcSound) << "synchronous" << path;
+        if (const Clip found = clip(path)) {
+            run.push_back(found);
+        } else if (run.empty()) {
+            cannotPlay(path);
+        } else {
+            m_unplayable = path;
+            break;
         }
-        if (over)
-            loop.quit();
-    };
-    connect(this, &QtSoundPlayer::outputAdvanced, &loop, check);
-    connect(&deadline, &QTimer::timeout, &loop, [&] {
-        over = true;
-        loop.quit();
-    });
-    // Should the server stop telling what it has played.
-    deadline.start(int(ownMs + WaitMarginMs));
-    check();
-    // Painting goes on; keys and clicks wait until the sound has been heard.
-    if (!over)
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    return m_utterance == utterance;
+    }
+    if (run.empty()) {
+        dropSentence();
+        emit spoken();
+        return;
+    }
+
+    double seconds = 0.0;
+    for (const Clip &c : run)
+        seconds += c->seconds();
+    m_ownMs = qint64(std::ceil(seconds * 1000.0));
+    m_started.start();
+    m_end = m_output ? m_output->play(std::move(run)) : std::nullopt;
+    m_waiting = true;
+    m_deadline.start(int(m_ownMs + WaitMarginMs));
+    checkHeard();
+}
+
+void QtSoundPlayer::checkHeard()
+{
+    if (!m_waiting)
+        return;
+    const bool open = m_output && m_output->isOpen();
+    if (m_end && open) {
+        if (m_output->reached(*m_end))
+            sayOn();
+        return;
+    }
+    // Without an output, or once it has gone, the files last their own length.
+    const qint64 left = m_ownMs - m_started.elapsed();
+    if (left <= 0)
+        sayOn();
+    else if (m_deadline.remainingTime() > left)
+        m_deadline.start(int(left));
 }
 
 } // namespace Quozzoli

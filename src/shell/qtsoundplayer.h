@@ -6,11 +6,13 @@
 #include "soundoutput.h"
 #include "soundplayer.h"
 
+#include <QElapsedTimer>
 #include <QHash>
-#include <QObject>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace Quozzoli {
@@ -20,10 +22,10 @@ struct SoundClip;
 // Plays WAVE files through the program's one output stream (a SoundOutput,
 // from the sound module). Each file is read, checked and converted once,
 // then kept in memory; a file that is missing or cannot be played makes the
-// desktop beep instead. A synchronous sound returns once its last sample
-// has been played; without a sound output (none given, or none reached) it
-// returns after its own length.
-class QtSoundPlayer final : public QObject, public SoundPlayer
+// desktop beep instead. A sentence is spoken once its last sample has been
+// played; without a sound output (none given, or none reached) once its own
+// length has passed.
+class QtSoundPlayer final : public SoundPlayer
 {
     Q_OBJECT
 
@@ -39,28 +41,37 @@ public:
 
     void setBeep(std::function<void()> beep) { m_beep = std::move(beep); }
 
-    // Extra time a synchronous sound may take past its own length before
-    // the wait gives up on the server telling it has been played.
+    // Extra time a sentence may take past its own length before the player
+    // gives up on the server telling it has been played.
     static constexpr int WaitMarginMs = 400;
-
-signals:
-    // The output played on, was stopped or went away (for the player's own
-    // waits).
-    void outputAdvanced();
 
 private:
     using Clip = std::shared_ptr<const SoundClip>;
 
     Clip clip(const QString &path);
     void cannotPlay(const QString &path);
-    // Plays the clips back to back; when `wait`, returns once they have been
-    // heard. False when a newer sound or stop() cut them short.
-    bool utter(std::vector<Clip> clips, bool wait);
+    // Plays the next files of the sentence that can be played, back to back,
+    // after the beep of one that cannot; or ends the sentence.
+    void sayOn();
+    // Whether the files playing now have been heard, or have lasted their
+    // own length where nothing can tell.
+    void checkHeard();
+    // Forgets the sentence being spoken; true if there was one.
+    bool dropSentence();
 
     QHash<QString, Clip> m_clips; // null: cannot be played
-    std::unique_ptr<SoundOutput> m_output;
-    quint64 m_utterance = 0;
     std::function<void()> m_beep;
+
+    bool m_speaking = false;
+    QStringList m_rest; // the sentence's files not started yet
+    QString m_unplayable; // beeps once the files before it have been heard
+    bool m_waiting = false; // files of the sentence are playing
+    std::optional<SoundOutput::Mark> m_end; // where they end in the stream
+    QElapsedTimer m_started;
+    qint64 m_ownMs = 0;
+    QTimer m_deadline;
+
+    std::unique_ptr<SoundOutput> m_output; // last: it calls back until it goes
 };
 
 } // namespace Quozzoli

@@ -18,7 +18,7 @@ public:
     static void suonoEsatto(); // one of the four "right" effects at random
     static void suonoErrato();
 
-    // Plays the files as one sentence and returns when it has been heard.
+    // Starts the files as one sentence; the player tells when it has ended.
     static void speak(const std::vector<std::string> &relativePaths);
 
     static QString fullPath(const std::string &relativePath);

@@ -3,34 +3,45 @@
 
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
 namespace Quozzoli {
 
 // Plays WAVE files by their full path, on one channel: a new sound stops the
-// one still playing.
-class SoundPlayer
+// one still playing. Every call returns at once.
+class SoundPlayer : public QObject
 {
+    Q_OBJECT
+
 public:
     enum class Mode {
-        Asynchronous, // returns at once, the sound plays on
-        Synchronous, // returns when the sound has ended; input waits meanwhile
+        Asynchronous, // plays on while the program goes on
+        Synchronous, // a sentence of one file, whose end spoken() tells
     };
 
-    virtual ~SoundPlayer() = default;
+    using QObject::QObject;
+
     virtual void play(const QString &path, Mode mode) = 0;
-    // Plays the files as one sentence, each straight after the one before,
-    // and returns when the last has been heard; input waits meanwhile.
+    // Starts the files as one sentence, each straight after the one before.
+    // Players that take no time (the default) end it at once.
     virtual void speak(const QStringList &paths)
     {
         for (const QString &path : paths)
             play(path, Mode::Synchronous);
+        emit spoken();
     }
-    // Silences what is playing; a sentence being spoken returns at once.
+    // Silences what is playing; a sentence being spoken ends at once.
     virtual void stop() { }
     // Loads files ahead of their first use, so that they start at once.
     virtual void preload(const QStringList &paths) { Q_UNUSED(paths) }
+
+signals:
+    // The sentence has ended: heard to its last sample, or, without a sound
+    // output, its own length has passed; or stop() or a newer sound cut it
+    // short. May come before speak() returns.
+    void spoken();
 };
 
 } // namespace Quozzoli

@@ -4,12 +4,18 @@
 #include "answerbox.h"
 #include "boarddriver.h"
 #include "picturebutton.h"
+#include "qtsoundplayer.h"
+#include "services.h"
 #include "sharedvalues.h"
 #include "svgpicture.h"
+#include "wavewriter.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QPointer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Quozzoli;
@@ -30,6 +36,7 @@ private slots:
     void promptDefersTicksAndInput();
     void closingDuringAPrompt_data();
     void closingDuringAPrompt();
+    void closingMidSentenceWithoutOutput();
     void aboutBoxDoesNotRestartTheProblem();
 };
 
@@ -230,6 +237,35 @@ void TestCandyBoard::closingDuringAPrompt()
     TestEnvironment::settle();
     QVERIFY(board.isNull());
     QVERIFY(TestEnvironment::current() == nullptr);
+}
+
+void TestCandyBoard::closingMidSentenceWithoutOutput()
+{
+    // The program's own player with no sound output: a sentence lasts its
+    // files' own length, which leaving the board must not wait for.
+    QTemporaryDir dir;
+    for (const char *file : {"cisono", "6", "caramelle"}) {
+        QVERIFY(WaveWriter::write(dir.filePath(QStringLiteral("voci/%1.wav").arg(file)),
+                                  WaveWriter::wave(WaveWriter::tone(1000, 440.0))));
+    }
+    TestEnvironment env;
+    Services::setProgramDir(dir.path());
+    auto *player = new QtSoundPlayer;
+    Services::setSound(std::unique_ptr<SoundPlayer>(player));
+    QSignalSpy spoken(player, &SoundPlayer::spoken);
+    BoardDriver b {env};
+    b.open(ScreenId::Form6, 2, 3);
+    b.tick(1500); // step 1 begins to speak
+    QVERIFY(b.board->speaking());
+
+    env.boxes.answer(true);
+    b.board->menuAction(QStringLiteral("mnuEsci"))->trigger();
+    QCOMPARE(spoken.size(), 1); // cut short at once
+    Screen *menu = TestEnvironment::current();
+    QCOMPARE(menu->objectName(), QStringLiteral("FormMenu"));
+    QTest::mouseClick(menu->findChild<QAbstractButton *>(QStringLiteral("Command8")),
+                      Qt::LeftButton);
+    QCOMPARE(TestEnvironment::current()->objectName(), QStringLiteral("Form7"));
 }
 
 void TestCandyBoard::aboutBoxDoesNotRestartTheProblem()

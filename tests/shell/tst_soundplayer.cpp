@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLoggingCategory>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -57,7 +58,7 @@ class TestSoundPlayer : public QObject
 private slots:
     void badFilesBeepInstead_data();
     void badFilesBeepInstead();
-    void synchronousSoundReturnsWhenItEnds();
+    void sentenceEndsWhenHeard();
     void cuesFollowThePathRule();
     void rightEffectsComeAtRandom();
     void voicePromptsPlayInOrder();
@@ -98,7 +99,7 @@ void TestSoundPlayer::badFilesBeepInstead()
              qPrintable(QString::number(clock.elapsed())));
 }
 
-void TestSoundPlayer::synchronousSoundReturnsWhenItEnds()
+void TestSoundPlayer::sentenceEndsWhenHeard()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("tone.wav"));
@@ -106,10 +107,12 @@ void TestSoundPlayer::synchronousSoundReturnsWhenItEnds()
     QtSoundPlayer player(createPlatformSoundOutput());
     int beeps = 0;
     player.setBeep([&beeps] { ++beeps; });
+    QSignalSpy spoken(&player, &SoundPlayer::spoken);
     for (int i = 0; i < 3; ++i) {
         QElapsedTimer clock;
         clock.start();
         player.play(path, SoundPlayer::Mode::Synchronous);
+        QVERIFY(spoken.wait(2000));
         // Heard to its end, or, with no sound output, waited for as long.
         const qint64 waited = clock.elapsed();
         QVERIFY2(waited >= 150 && waited < 150 + QtSoundPlayer::WaitMarginMs + 250,
@@ -176,12 +179,14 @@ void TestSoundPlayer::voicePromptsPlayInOrder()
         events << QStringLiteral("beep");
         beepedAt = clock.elapsed();
     });
+    QSignalSpy spoken(player.get(), &SoundPlayer::spoken);
     Services::setSound(std::move(player));
     QLoggingCategory::setFilterRules(QStringLiteral("quozzoli.sound.debug=true"));
     soundLog = &events;
     previousHandler = qInstallMessageHandler(logged);
     clock.start();
     SoundCues::speak({"\\voci\\cisono.wav", "\\voci\\12.wav", "\\voci\\caramelle.wav"});
+    QVERIFY(spoken.wait(2000));
     const qint64 over = clock.elapsed();
     qInstallMessageHandler(previousHandler);
     soundLog = nullptr;

@@ -39,6 +39,12 @@ int candiesOnTable(CandyBoard *board)
     return shown;
 }
 
+// Lets the board finish its sentence: real files take their time.
+void heard(CandyBoard *board)
+{
+    QTRY_VERIFY_WITH_TIMEOUT(!board->speaking(), 30000);
+}
+
 QString counterText(int count)
 {
     return count == 0 ? QStringLiteral("0") : written(count);
@@ -60,6 +66,7 @@ void GraphicPlayer::introduce(CandyBoard *board)
     for (int step = 1; step <= 3; ++step) {
         m_clock.advance(2000);
         board->timer1Timer();
+        heard(board);
         QCOMPARE(board->passo(), step);
     }
     QVERIFY(!board->timer1()->isActive());
@@ -79,6 +86,7 @@ bool GraphicPlayer::drop(CandyBoard *board, int child)
     }
     const int before = board->sharing().count(child);
     board->imBambinoDragDrop(child, first);
+    heard(board);
     ++m_tally.drops;
     if (candy(board, first)->isHidden()) {
         // Taken: the child's next slot shows a disc.
@@ -135,6 +143,7 @@ bool GraphicPlayer::enter(CandyBoard *board, AnswerBox *box, const QString &text
     // An empty box reads as 0 here.
     const bool right = typedNumberEquals(text.toStdString(), expected);
     QTest::keyClick(box, Qt::Key_Return);
+    heard(board);
     if (right) {
         ++m_tally.rightEntries;
         if (last) {

@@ -6,15 +6,19 @@
 #include "platformsoundoutput.h"
 #include "wavinfo.h"
 
-#include <QElapsedTimer>
-
 #include <algorithm>
 
 using namespace Quozzoli;
 
 TimedSoundPlayer::TimedSoundPlayer()
     : m_player(std::make_unique<QtSoundPlayer>(createPlatformSoundOutput()))
-{ }
+{
+    connect(m_player.get(), &SoundPlayer::spoken, this, [this] {
+        if (!m_sentence.isEmpty())
+            timed(std::exchange(m_sentence, {}), m_clock.elapsed(), m_allowedMs);
+        emit spoken();
+    });
+}
 
 namespace {
 
@@ -37,26 +41,24 @@ void TimedSoundPlayer::timed(const QString &what, qint64 elapsed, qint64 allowed
 
 void TimedSoundPlayer::play(const QString &path, Mode mode)
 {
-    QElapsedTimer clock;
-    clock.start();
+    if (mode == Mode::Synchronous) {
+        speak({path});
+        return;
+    }
+    ++m_asynchronous;
     m_player->play(path, mode);
-    const qint64 elapsed = clock.elapsed();
-    const bool synchronous = mode == Mode::Synchronous;
-    (synchronous ? m_synchronous : m_asynchronous) += 1;
-    timed(path, elapsed, synchronous ? allowedMs(path) : 0);
 }
 
 void TimedSoundPlayer::speak(const QStringList &paths)
 {
-    QElapsedTimer clock;
-    clock.start();
-    m_player->speak(paths);
-    const qint64 elapsed = clock.elapsed();
     m_synchronous += int(paths.size());
     qint64 allowed = 0;
     for (const QString &path : paths)
         allowed += allowedMs(path);
-    timed(paths.join(QLatin1Char(' ')), elapsed, allowed);
+    m_clock.start();
+    m_sentence = paths.join(QLatin1Char(' '));
+    m_allowedMs = allowed;
+    m_player->speak(paths);
 }
 
 void TimedSoundPlayer::stop()

@@ -5,10 +5,12 @@
 
 #include "qtsoundplayer.h"
 
+#include <QElapsedTimer>
+
 #include <memory>
 
 // The program's own player, timed: remembers how much longer than the files'
-// own length (plus the player's stated margin) any one call held the caller.
+// own length (plus the player's stated margin) any one sentence took.
 class TimedSoundPlayer final : public Quozzoli::SoundPlayer
 {
 public:
@@ -23,15 +25,18 @@ public:
     {
         return mode == Mode::Synchronous ? m_synchronous : m_asynchronous;
     }
-    // The longest time a call took past what its files allow, in ms.
+    // The longest time a sentence took past what its files allow, in ms.
     qint64 worstOverrunMs() const { return m_worstOverrunMs; }
     QString worstPath() const { return m_worstPath; }
-    qint64 longestMs() const { return m_longestMs; } // the longest any call took
+    qint64 longestMs() const { return m_longestMs; } // the longest any sentence took
 
 private:
     void timed(const QString &what, qint64 elapsed, qint64 allowed);
 
     std::unique_ptr<Quozzoli::QtSoundPlayer> m_player;
+    QElapsedTimer m_clock; // since the sentence began
+    QString m_sentence;
+    qint64 m_allowedMs = 0;
     int m_synchronous = 0;
     int m_asynchronous = 0;
     qint64 m_worstOverrunMs = 0;

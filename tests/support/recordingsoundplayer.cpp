@@ -20,6 +20,7 @@ void RecordingSoundPlayer::speak(const QStringList &paths)
             break;
         play(path, Mode::Synchronous);
     }
+    emit spoken();
 }
 
 static QString relative(const QString &path)

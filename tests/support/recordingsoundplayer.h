@@ -22,7 +22,8 @@ public:
 
     void play(const QString &path, Mode mode) override;
     // Each file of the sentence counts as a synchronous play, in order; a
-    // stop() from inside one of them ends the sentence there.
+    // stop() from inside one of them ends the sentence there. It has been
+    // spoken when this returns.
     void speak(const QStringList &paths) override;
     void stop() override { m_stopped = true; }
 
@@ -33,8 +34,7 @@ public:
     QStringList relativePaths(Mode mode) const;
     void clear() { m_played.clear(); }
 
-    // Called inside each play(), as a real synchronous sound would let events
-    // through while it plays.
+    // Called inside each play(), as if events came while the file plays.
     std::function<void(const Played &)> onPlay;
 
 private:
