@@ -23,7 +23,9 @@ namespace {
 
 constexpr qreal BoxPoints = 29.25;
 constexpr QRect ProblemTwips(360, 1320, 8805, 1455);
-constexpr QRect ProductBoxTwips(4800, 1440, 1695, 1095);
+// The product box stands clear of the "=" of the widest problem, " 10 x  10 =",
+// at the design's font.
+constexpr QRect ProductBoxTwips(5100, 1440, 1695, 1095);
 constexpr QRect FactorBoxTwips(2475, 1440, 1470, 1095);
 // The least room between the problem's text and the box after it.
 constexpr int BoxGapTwips = 60;
