@@ -43,14 +43,32 @@ void BoardInput::letThrough(AnswerBox *box)
     m_through = nullptr;
 }
 
+void BoardInput::letThrough(const Action &typed)
+{
+    const Action::Typed &k = typed.typed;
+    m_through = typed.box;
+    QKeyEvent event(k.press ? QEvent::KeyPress : QEvent::KeyRelease, k.key, k.modifiers, k.text,
+                    k.autoRepeat);
+    QCoreApplication::sendEvent(typed.box, &event);
+    m_through = nullptr;
+}
+
 bool BoardInput::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_through || event->type() != QEvent::KeyRelease)
+    const bool press = event->type() == QEvent::KeyPress;
+    if (watched == m_through || (!press && event->type() != QEvent::KeyRelease))
         return false;
     const auto *key = static_cast<const QKeyEvent *>(event);
-    if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || key->isAutoRepeat())
-        return false;
-    emit acted({.kind = Action::Kind::Enter, .box = static_cast<AnswerBox *>(watched)});
+    auto *box = static_cast<AnswerBox *>(watched);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (enter && !press && !key->isAutoRepeat()) {
+        emit acted({.kind = Action::Kind::Enter, .box = box});
+    } else {
+        emit acted(
+            {.kind = Action::Kind::Type,
+             .box = box,
+             .typed = {press, key->key(), key->modifiers(), key->text(), key->isAutoRepeat()}});
+    }
     return true;
 }
 

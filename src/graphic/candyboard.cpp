@@ -205,6 +205,9 @@ void CandyBoard::handle(const Action &input)
         if (sharing)
             share(input.child, m_table.last());
         break;
+    case Action::Kind::Type:
+        m_input->letThrough(input);
+        break;
     case Action::Kind::Enter:
         if (answering)
             judge(input.box);
