@@ -40,7 +40,7 @@ constexpr int TickMs = 10;
 // Once a sound has been heard, its stream lingers this long, then closes.
 constexpr int LingerMs = 500;
 
-const pa_sample_spec Spec {PA_SAMPLE_S16NE, PulseStream::Rate, 1};
+const pa_sample_spec SampleFormat {PA_SAMPLE_S16NE, PulseStream::Rate, 1};
 
 // Locks the library's thread out for a scope.
 class Locked
@@ -205,7 +205,7 @@ bool PulseStream::startStream()
     closeStream();
     ++m_epoch;
     m_queue.reset();
-    m_stream = pa_stream_new(m_context, "Quozzoli", &Spec, nullptr);
+    m_stream = pa_stream_new(m_context, "Quozzoli", &SampleFormat, nullptr);
     if (!m_stream)
         return false;
     pa_stream_set_state_callback(m_stream, &PulseStream::streamChanged, this);
@@ -213,7 +213,8 @@ bool PulseStream::startStream()
     pa_stream_set_underflow_callback(m_stream, &PulseStream::ranDry, this);
     pa_buffer_attr buffer;
     buffer.maxlength = std::uint32_t(-1);
-    buffer.tlength = std::uint32_t(pa_usec_to_bytes(pa_usec_t(BufferMs) * PA_USEC_PER_MSEC, &Spec));
+    buffer.tlength
+        = std::uint32_t(pa_usec_to_bytes(pa_usec_t(BufferMs) * PA_USEC_PER_MSEC, &SampleFormat));
     buffer.prebuf = std::uint32_t(-1);
     buffer.minreq = std::uint32_t(-1);
     buffer.fragsize = std::uint32_t(-1);
@@ -245,9 +246,10 @@ void PulseStream::streamChanged(pa_stream *stream, void *self)
         return;
     if (pa_stream_get_state(stream) == PA_STREAM_READY) {
         const pa_buffer_attr *granted = pa_stream_get_buffer_attr(stream);
-        qCDebug(lcSound) << "stream buffer" << pa_bytes_to_usec(granted->tlength, &Spec) / 1000
-                         << "ms, refilled by" << pa_bytes_to_usec(granted->minreq, &Spec) / 1000
-                         << "ms";
+        qCDebug(lcSound) << "stream buffer"
+                         << pa_bytes_to_usec(granted->tlength, &SampleFormat) / 1000
+                         << "ms, refilled by"
+                         << pa_bytes_to_usec(granted->minreq, &SampleFormat) / 1000 << "ms";
     }
     if (pa_stream_get_state(stream) != PA_STREAM_FAILED)
         return;

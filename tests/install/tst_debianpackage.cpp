@@ -170,8 +170,8 @@ void TestDebianPackage::dependencies_data()
 {
     QTest::addColumn<QString>("package");
     // The sound module links PulseAudio's client library.
-    for (const char *name :
-         {"libqt6core6", "libqt6gui6", "libqt6widgets6", "libpulse0", "libqt6svg6", "fonts-liberation2"})
+    for (const char *name : {"libqt6core6", "libqt6gui6", "libqt6widgets6", "libpulse0",
+                             "libqt6svg6", "fonts-liberation2"})
         QTest::newRow(name) << name;
 }
 
