@@ -15,11 +15,6 @@ namespace Quozzoli {
 
 namespace {
 
-constexpr qint64 frames(int milliseconds)
-{
-    return qint64(AudioStream::Rate) * milliseconds / 1000;
-}
-
 // Qt 6.4 asks PulseAudio for this much latency, split between the server's
 // buffer for the stream and the sink. The stream buffer, some 170 ms, is how
 // long the program may be held up before a sound breaks. Qt asks for what
@@ -28,14 +23,11 @@ constexpr qint64 frames(int milliseconds)
 constexpr qsizetype BufferBytes = 26460;
 // The server does not play a new stream before its buffer is nearly full
 // (a short sound alone would never start), and it drops the very first
-// milliseconds: a sound comes after some silence, and silence fills the rest.
-constexpr qint64 Lead = frames(10);
+// milliseconds: a sound comes after some silence (Lead), and silence fills
+// the rest.
 // Silence after a sound keeps the stream playing past its end, so that the
 // server tells when the last sample has been played.
-constexpr qint64 Tail = frames(60);
-constexpr int TickMs = 10;
-// Once a sound has been heard, its stream lingers this long, then closes.
-constexpr int LingerMs = 500;
+constexpr qint64 Tail = AudioStream::frames(60);
 
 bool isFailure(QAudio::Error error)
 {

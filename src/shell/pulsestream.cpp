@@ -21,24 +21,12 @@ namespace Quozzoli {
 
 namespace {
 
-constexpr qint64 frames(int milliseconds)
-{
-    return qint64(PulseStream::Rate) * milliseconds / 1000;
-}
-
 // How much the server keeps of a stream: how long the library's thread may
 // be held up before a sound breaks. PipeWire grants no more than some 85 ms.
 constexpr int BufferMs = 250;
-// Silence before a sound, as the stream starts.
-constexpr qint64 Lead = frames(10);
 // How long the first connection may take before the first sound goes
 // without it; later ones are made in the background.
 constexpr int ConnectWaitMs = 1000;
-// While a stream is open, the user-interface thread hears how far it has
-// played this often.
-constexpr int TickMs = 10;
-// Once a sound has been heard, its stream lingers this long, then closes.
-constexpr int LingerMs = 500;
 
 const pa_sample_spec SampleFormat {PA_SAMPLE_S16NE, PulseStream::Rate, 1};
 

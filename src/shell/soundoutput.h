@@ -21,6 +21,14 @@ class SoundOutput
 {
 public:
     static constexpr int Rate = 44100;
+    static constexpr qint64 frames(int milliseconds) { return qint64(Rate) * milliseconds / 1000; }
+    // Silence before each sound, as its stream starts.
+    static constexpr qint64 Lead = qint64(Rate) * 10 / 1000;
+    // While a stream is open, the user-interface thread hears how far it has
+    // played this often.
+    static constexpr int TickMs = 10;
+    // Once a sound has been heard, its stream lingers this long, then closes.
+    static constexpr int LingerMs = 500;
 
     // A place in a stream: the frame just after a sound.
     struct Mark
