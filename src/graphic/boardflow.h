@@ -55,8 +55,8 @@ public:
         {
             bool press = true;
             int key = 0;
-            Qt::KeyboardModifiers modifiers;
-            QString text;
+            Qt::KeyboardModifiers modifiers {};
+            QString text {};
             bool autoRepeat = false;
         } typed {};
     };
