@@ -3,9 +3,10 @@
 
 #pragma once
 
+#include "boardflow.h"
+
 #include <QList>
 #include <QObject>
-#include <QString>
 
 class QWidget;
 
@@ -23,22 +24,7 @@ class BoardInput : public QObject
     Q_OBJECT
 
 public:
-    struct Action
-    {
-        enum class Kind { Drop, Key, Type, Enter, Avanti } kind;
-        int child = -1;
-        int candy = -1;
-        AnswerBox *box = nullptr;
-        // A key typed in the box: pressed or released, and what it was.
-        struct Typed
-        {
-            bool press = true;
-            int key = 0;
-            Qt::KeyboardModifiers modifiers;
-            QString text;
-            bool autoRepeat = false;
-        } typed {};
-    };
+    using Action = BoardFlow::Action;
 
     BoardInput(QWidget *board, const ChildrenRow &children, const QList<AnswerBox *> &boxes);
 
@@ -48,7 +34,7 @@ public:
     void letThrough(const Action &typed);
 
 signals:
-    void acted(const Quozzoli::BoardInput::Action &action);
+    void acted(const Quozzoli::BoardFlow::Action &action);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

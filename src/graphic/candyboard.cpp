@@ -43,18 +43,30 @@ CandyBoard::CandyBoard(const Setup &setup, QWidget *parent)
     , m_input(new BoardInput(this, m_children, m_panel->boxes()))
     , m_timer(new QTimer(this))
     , m_voice(new BoardVoice(this))
+    , m_flow({
+          .speaking = [this] { return m_voice->speaking(); },
+          .lastCandy = [this] { return m_table.last(); },
+          .share = [this](int child, int candy) { share(child, candy); },
+          .type = [this](const Action &typed) { m_input->letThrough(typed); },
+          .judge = [this](AnswerBox *box) { m_input->letThrough(box); }, // to the answer chain
+          .nextProblem = [this] { nextProblem(); },
+      })
 {
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(m_layout.timerMs);
     connect(m_timer, &QTimer::timeout, this, &CandyBoard::timer1Timer);
     // What was held waits for the events that came with the sentence's end.
-    connect(m_voice, &BoardVoice::quiet, this, &CandyBoard::handleHeld, Qt::QueuedConnection);
-    connect(m_input, &BoardInput::acted, this, &CandyBoard::receive);
+    connect(
+        m_voice, &BoardVoice::quiet, this, [this] { m_flow.handleHeld(); }, Qt::QueuedConnection);
+    connect(m_input, &BoardInput::acted, this,
+            [this](const Action &input) { m_flow.receive(input); });
     // An empty box is a wrong answer here, and the face changes only when
     // the whole division is right.
     m_panel->takeIn(bottoneAvanti());
     m_answers
         = makeAnswerChain(m_panel->boxes(), {.judgesEmpty = true, .everyRightEntrySmiles = false});
+    // A right entry before the last is the quotient: the remainder is asked.
+    connect(m_answers, &AnswerChain::right, this, [this] { m_flow.quotientRight(); });
     // The panel covers the children and, where it reaches them, the counts;
     // the faces stay on top, so every answer is seen to be judged. Until the
     // first verdict both faces show, the smiling one in front.
@@ -73,7 +85,7 @@ void CandyBoard::formActivate()
 
 void CandyBoard::nuovaDivisione()
 {
-    m_state = State::WaitingForStep1;
+    m_flow.newProblem();
     bottoneAvanti()->setEnabled(false);
     m_steps.restart(clockSeconds());
     m_timer->start();
@@ -90,18 +102,19 @@ void CandyBoard::timer1Timer()
     if (m_voice->speaking())
         return; // the next step waits for the sentence to end
     const int step = m_steps.tick(clockSeconds());
+    if (step == 0)
+        return;
+    m_timer->stop();
+    m_flow.step(step);
     if (step == 1)
         primoPasso();
     else if (step == 2)
         secondoPasso();
-    else if (step == 3)
-        terzoPasso();
+    sayStep(step);
 }
 
 void CandyBoard::primoPasso()
 {
-    m_timer->stop();
-    m_state = State::CandiesShown;
     m_problem = m_layout.rule().draw(Services::random());
     SharedValues &values = shared();
     values.divisore = std::int16_t(m_problem.divisore);
@@ -111,27 +124,15 @@ void CandyBoard::primoPasso()
     values.dividendo = std::int16_t(m_problem.dividendo);
     m_sharing.start(m_problem.divisore, m_problem.quoziente);
     m_table.lay(m_problem.dividendo);
-    sayStep(1);
 }
 
 void CandyBoard::secondoPasso()
 {
-    m_timer->stop();
-    m_state = State::ChildrenShown;
     // Partition: every child in play; quotition: the first of those to serve.
     const bool partition = m_layout.sharing == SharingMode::Partition;
     m_children.emptyTrays(partition ? m_problem.divisore : m_problem.quoziente);
     for (int n = 0; n < (partition ? m_problem.divisore : 1); ++n)
         m_children.seat(n);
-    sayStep(2);
-}
-
-void CandyBoard::terzoPasso()
-{
-    m_timer->stop();
-    if (m_state == State::ChildrenShown)
-        m_state = State::Sharing;
-    sayStep(3);
 }
 
 void CandyBoard::sayStep(int step)
@@ -140,15 +141,11 @@ void CandyBoard::sayStep(int step)
     // begins when both are done; the last step leaves the clock stopped.
     m_voice->say(m_words->step(step, m_problem), [this, step] {
         m_words->write(step, m_problem);
-        if (step < StepSequencer::Steps)
-            restartWait();
+        if (step < StepSequencer::Steps) {
+            m_steps.waitFrom(clockSeconds());
+            m_timer->start();
+        }
     });
-}
-
-void CandyBoard::restartWait()
-{
-    m_steps.waitFrom(clockSeconds());
-    m_timer->start();
 }
 
 bool CandyBoard::speaking() const
@@ -156,67 +153,16 @@ bool CandyBoard::speaking() const
     return m_voice->speaking();
 }
 
-// The child's input: handled now, or held while the board speaks.
+// The child's input goes through the flow, which may hold it.
 
 void CandyBoard::imBambinoDragDrop(int child, int candy)
 {
-    receive({.kind = Action::Kind::Drop, .child = child, .candy = candy});
-}
-
-void CandyBoard::keyGive(int child)
-{
-    receive({.kind = Action::Kind::Key, .child = child});
+    m_flow.receive({.kind = Action::Kind::Drop, .child = child, .candy = candy});
 }
 
 void CandyBoard::bottoneAvantiClick()
 {
-    receive({.kind = Action::Kind::Avanti});
-}
-
-void CandyBoard::receive(const Action &input)
-{
-    if (m_voice->speaking() || !m_held.empty())
-        m_held.push_back(input);
-    else
-        handle(input);
-}
-
-void CandyBoard::handleHeld()
-{
-    while (!m_voice->speaking() && !m_held.empty()) {
-        const Action input = m_held.front();
-        m_held.pop_front();
-        handle(input);
-    }
-}
-
-void CandyBoard::handle(const Action &input)
-{
-    const bool sharing = m_state == State::ChildrenShown || m_state == State::Sharing;
-    const bool answering
-        = m_state == State::AnswerPanelOpen || m_state == State::WaitingForRemainder;
-    switch (input.kind) {
-    case Action::Kind::Drop:
-        if (sharing)
-            share(input.child, input.candy);
-        break;
-    case Action::Kind::Key:
-        // The candy is picked now: keys held back each take one still there.
-        if (sharing)
-            share(input.child, m_table.last());
-        break;
-    case Action::Kind::Type:
-        m_input->letThrough(input);
-        break;
-    case Action::Kind::Enter:
-        if (answering)
-            judge(input.box);
-        break;
-    case Action::Kind::Avanti:
-        if (m_state == State::Solved)
-            nextProblem();
-        break;
-    }
+    m_flow.receive({.kind = Action::Kind::Avanti});
 }
 
 void CandyBoard::share(int child, int candy)
@@ -244,7 +190,7 @@ void CandyBoard::share(int child, int candy)
 
 void CandyBoard::openPanel()
 {
-    m_state = State::AnswerPanelOpen;
+    m_flow.panelOpened();
     m_panel->open(m_problem.dividendo, m_problem.divisore);
     const SharedValues &values = shared();
     QList<AnswerChain::Answer> answers {{m_panel->text1(), AnswerChain::reading(values.quoziente)}};
@@ -253,17 +199,9 @@ void CandyBoard::openPanel()
     m_answers->start(answers);
 }
 
-void CandyBoard::judge(AnswerBox *box)
-{
-    m_input->letThrough(box); // the answer chain judges it
-    AnswerBox *text2 = m_panel->text2();
-    if (m_state == State::AnswerPanelOpen && text2 && text2->isEnabled())
-        m_state = State::WaitingForRemainder;
-}
-
 void CandyBoard::answerSolved(AnswerBox *last)
 {
-    m_state = State::Solved;
+    m_flow.solved();
     addRight(false); // the count is shown when "avanti" is clicked
     m_voice->say(m_words->solution(m_problem), [this, last] {
         last->setEnabled(false);
@@ -281,7 +219,7 @@ void CandyBoard::nextProblem()
 void CandyBoard::closeEvent(QCloseEvent *event)
 {
     m_timer->stop();
-    m_held.clear();
+    m_flow.dropHeld();
     m_voice->silence();
     ExerciseScreen::closeEvent(event);
 }

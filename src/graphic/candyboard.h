@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "boardinput.h"
+#include "boardflow.h"
 #include "boardlayout.h"
 #include "boardsetup.h"
 #include "candyproblem.h"
@@ -13,36 +13,22 @@
 #include "exercisescreen.h"
 #include "stepsequencer.h"
 
-#include <deque>
-
 class QTimer;
 
 namespace Quozzoli {
 
 class AnswerChain;
 class AnswerPanel;
+class BoardInput;
 class BoardVoice;
 class BoardWords;
 
 // The candy-and-children board of the four graphic screens. After a spoken
 // introduction in three timed steps the child gives the candies to the
 // children, then types the answer into the panel that opens; a right answer
-// is read back as a whole division. A problem goes through these states:
-//
-//   state               a tick                a drop or a key 1-5   Enter          "avanti"
-//   WaitingForStep1     step 1: CandiesShown  -                     -              -
-//   CandiesShown        step 2: ChildrenShown -                     -              -
-//   ChildrenShown       step 3: Sharing       shares; the last one  -              -
-//   Sharing             -                       opens the panel     -              -
-//   AnswerPanelOpen     step 3 if not yet     -                     quotient       -
-//   WaitingForRemainder step 3 if not yet     -                     remainder      -
-//   Solved              step 3 if not yet     -                     -              next problem
-//
-// A right quotient leads to WaitingForRemainder on the boards that ask for
-// it, to Solved on the others; a right remainder to Solved. Besides, the
-// board may be speaking: then the step clock waits, and every other input
-// is held and handled, in order, once the sentence has ended. Closing the
-// window silences the voice and drops what was held.
+// is read back as a whole division. BoardFlow's table says what each input
+// does in each state of a problem; the board shows it and speaks. While it
+// speaks the step clock waits; closing the window silences the voice.
 class CandyBoard : public ExerciseScreen
 {
     Q_OBJECT
@@ -50,16 +36,7 @@ class CandyBoard : public ExerciseScreen
 public:
     static constexpr int Candies = CandyTable::Candies;
 
-    enum class State {
-        WaitingForStep1,
-        CandiesShown,
-        ChildrenShown,
-        Sharing,
-        AnswerPanelOpen,
-        WaitingForRemainder,
-        Solved,
-    };
-
+    using State = BoardFlow::State;
     using Setup = BoardSetup;
 
     explicit CandyBoard(const Setup &setup, QWidget *parent = nullptr);
@@ -70,11 +47,8 @@ public:
 
     // A candy of this board dropped on a child picture.
     void imBambinoDragDrop(int child, int candy);
-    // The digit key of a child pressed: the last candy on the table goes to
-    // that child as if dropped on it.
-    void keyGive(int child);
 
-    State state() const { return m_state; }
+    State state() const { return m_flow.state(); }
     bool speaking() const;
     const BoardLayout &layout() const { return m_layout; }
     const CandyProblem &problem() const { return m_problem; }
@@ -93,25 +67,18 @@ protected:
     void answerSolved(AnswerBox *last) override;
 
 private:
-    using Action = BoardInput::Action;
+    using Action = BoardFlow::Action;
 
     void primoPasso();
     void secondoPasso();
-    void terzoPasso();
     void sayStep(int step);
-    void restartWait();
 
-    void receive(const Action &input);
-    void handleHeld();
-    void handle(const Action &input);
     void share(int child, int candy);
     void openPanel();
-    void judge(AnswerBox *box);
     void nextProblem();
 
     const BoardLayout &m_layout;
     const quint64 m_boardId;
-    State m_state = State::WaitingForStep1;
     CandySharing m_sharing;
     StepSequencer m_steps;
     CandyProblem m_problem;
@@ -123,7 +90,7 @@ private:
     AnswerChain *m_answers;
     QTimer *m_timer;
     BoardVoice *m_voice;
-    std::deque<Action> m_held;
+    BoardFlow m_flow;
 };
 
 } // namespace Quozzoli

@@ -177,10 +177,24 @@ void TestCandyBoard::promptDefersTicksAndInput()
     QTRY_VERIFY(!b.control(QStringLiteral("Frame2"))->isHidden());
     QCOMPARE(b.board->sharing().count(1), 1);
 
-    b.tick(100); // the deferred step begins, over the open panel
+    // The deferred step begins, over the open panel; what is typed in the
+    // answer box meanwhile reaches it after the prompt, Enter in its place.
+    auto *text1 = b.control<AnswerBox>(QStringLiteral("Text1"));
+    env.sound.onPlay = [&](const RecordingSoundPlayer::Played &) {
+        if (!std::exchange(fired, false))
+            return;
+        QTest::keyClicks(text1, QStringLiteral("1"));
+        QTest::keyClick(text1, Qt::Key_Return);
+        QTest::keyClicks(text1, QStringLiteral("5"));
+    };
+    b.tick(100);
     QCOMPARE(b.board->passo(), 3);
     QCOMPARE(env.sound.relativePaths().last(), QStringLiteral("\\voci\\scopri1.wav"));
     QVERIFY(!b.control(QStringLiteral("Label5"))->isHidden());
+    QCOMPARE(text1->text(), QString());
+    QTRY_COMPARE(b.board->rightCount().value(), 1);
+    QCOMPARE(b.board->wrongCount().value(), 1); // the refused drop only
+    QCOMPARE(text1->text(), QStringLiteral("1"));
 }
 
 void TestCandyBoard::closingDuringAPrompt_data()

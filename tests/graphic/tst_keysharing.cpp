@@ -248,9 +248,6 @@ void TestKeySharing::keysGoToTheAnswerBoxesOnceThePanelIsOpen()
         QTest::keyClick(text2, Qt::Key_Return);
     }
     QVERIFY(b.board->bottoneAvanti()->isEnabled());
-    QTest::keyClick(b.board, Qt::Key_1); // solved: the panel stays open, nothing is shared
-    QCOMPARE(seen(b, env).candies, before.candies);
-    QCOMPARE(seen(b, env).counts, before.counts);
 }
 
 void TestKeySharing::keysDuringAPromptWait_data()
