@@ -24,8 +24,10 @@ int main(int argc, char *argv[])
     guard.connected();
     setUpApplication();
     readCommandLine(QCoreApplication::arguments());
-    // The desktop entry's name, from cmake/Install.cmake.
+#ifdef QUOZZOLI_APP_ID
+    // The desktop entry's name, from cmake/Install.cmake (not on Windows).
     QGuiApplication::setDesktopFileName(QStringLiteral(QUOZZOLI_APP_ID));
+#endif
 
     registerScreens();
     Services::random().seedFromClock();

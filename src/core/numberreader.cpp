@@ -16,11 +16,19 @@ namespace {
 
 // The decimal point is always the point, whatever the desktop's language:
 // numbers are converted in the C locale, never in the user's.
-locale_t cLocale()
+#ifdef _WIN32
+double toDouble(const std::string &number)
+{
+    static const _locale_t locale = _create_locale(LC_ALL, "C");
+    return _strtod_l(number.c_str(), nullptr, locale);
+}
+#else
+double toDouble(const std::string &number)
 {
     static const locale_t locale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    return locale;
+    return strtod_l(number.c_str(), nullptr, locale);
 }
+#endif
 
 bool isSkipped(char c)
 {
@@ -146,7 +154,7 @@ TypedNumber readDecimal(Cursor &cursor)
             number += exponent;
         }
     }
-    const double value = strtod_l(number.c_str(), nullptr, cLocale());
+    const double value = toDouble(number);
     if (!std::isfinite(value))
         return {0.0, true};
     return {value, false};
