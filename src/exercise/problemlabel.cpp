@@ -27,8 +27,11 @@ QFont ProblemLabel::fittedFont() const
     const int available = contentsRect().width();
     const int needed = QFontMetrics(fitted).horizontalAdvance(text());
     if (needed > available && available > 0 && fitted.pixelSize() > 0) {
-        const int size = std::max(6, fitted.pixelSize() * available / needed);
+        int size = std::max(6, fitted.pixelSize() * available / needed);
         fitted.setPixelSize(size);
+        // Hinted glyphs do not shrink quite in proportion.
+        while (size > 6 && QFontMetrics(fitted).horizontalAdvance(text()) > available)
+            fitted.setPixelSize(--size);
     }
     return fitted;
 }
