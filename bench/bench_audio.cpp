@@ -198,7 +198,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }
-    std::printf("Sound server: %s\n", pulse.name());
+    std::printf("Sound server: %s, %s\n", pulse.name(),
+                pulse.realTime() ? "at real-time priority" : "without real-time priority");
     BenchEnvironment env; // the program's own player; effects loaded ahead
     shared().attendiBottone = true;
     auto *screen = env.open<ExerciseScreen>(ScreenId::Form2);
@@ -208,6 +209,7 @@ int main(int argc, char *argv[])
     const Samples wrongSamples = samplesOf(wrong);
     const QString wrongPath = SoundCues::fullPath(wrong);
     for (int run = 1; run <= runs; ++run) {
+        const int missedBefore = pulse.missedBlocks();
         std::vector<Played> played;
         for (const std::vector<std::string> &sentence : sentences()) {
             played.push_back({sentence, pulse.recordedFrames()});
@@ -271,11 +273,12 @@ int main(int argc, char *argv[])
         };
         std::printf("  %d files, %d not heard: lost at the end median %.1f ms, max %.1f ms, %ld "
                     "files cut; at the start median %.1f ms, max %.1f ms, %ld files; %d holes, "
-                    "%.0f ms\n",
+                    "%.0f ms; blocks the server itself missed: %d\n",
                     figures.files, figures.unheard, median(figures.lostAtEnd),
                     largest(figures.lostAtEnd), long(count(figures.lostAtEnd)),
                     median(figures.lostAtStart), largest(figures.lostAtStart),
-                    long(count(figures.lostAtStart)), figures.holes, figures.holeMs);
+                    long(count(figures.lostAtStart)), figures.holes, figures.holeMs,
+                    pulse.missedBlocks() - missedBefore);
         std::printf("  added gap between words: median %.1f ms, max %.1f ms (%zu gaps)\n",
                     median(figures.gaps), largest(figures.gaps), figures.gaps.size());
         std::printf("  key to wrong-answer sound: median %.1f ms (max %.1f, heard %zu of %zu); "

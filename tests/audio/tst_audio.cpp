@@ -16,6 +16,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
+#include <utility>
+
 using namespace Quozzoli;
 using Samples = HeardSearch::Samples;
 
@@ -82,6 +85,33 @@ bool hear(QtSoundPlayer &player, const QStringList &paths)
     return !spoken.isEmpty() || spoken.wait(10000);
 }
 
+// PipeWire may itself miss a block now and then, on a busy machine or
+// without real-time priority, and says so: that block is heard as silence,
+// whoever filled it. A check that fails across such a miss is made once
+// more. The attempt returns what went wrong, or nothing.
+QString tryTwice(const PrivatePulse &server, const std::function<QString()> &attempt)
+{
+    for (int tries = 1;; ++tries) {
+        const int missed = server.missedBlocks();
+        const QString failure = attempt();
+        if (failure.isEmpty() || tries == 2 || server.missedBlocks() == missed)
+            return failure;
+        qInfo("%s missed a block of its own (%s): once more", server.name(), qPrintable(failure));
+    }
+}
+
+// What the player's own stream says when it runs dry: never, however busy
+// the machine.
+int ranDry = 0;
+QtMessageHandler earlierHandler = nullptr;
+
+void countRunningDry(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.contains(QLatin1String("ran dry")))
+        ++ranDry;
+    earlierHandler(type, context, message);
+}
+
 } // namespace
 
 // The program's own player on a real sound server, judged by what the server
@@ -101,6 +131,7 @@ private slots:
     void newSoundCutsTheOldAtOnce();
     void serverComesBack_data();
     void serverComesBack();
+    void cleanup();
 
 private:
     PrivatePulse m_pulse;
@@ -112,7 +143,9 @@ void TestAudio::initTestCase()
 {
     QString error;
     QVERIFY2(m_pulse.start(&error), qPrintable(error));
-    qInfo("on %s", m_pulse.name());
+    qInfo("on %s, %s", m_pulse.name(),
+          m_pulse.realTime() ? "at real-time priority" : "without real-time priority");
+    earlierHandler = qInstallMessageHandler(countRunningDry);
     m_player = std::make_unique<QtSoundPlayer>(createPlatformSoundOutput());
     m_player->setBeep([] { QFAIL("a good file beeped"); });
     QStringList effects;
@@ -147,35 +180,41 @@ void TestAudio::sentencesFlow()
         paths << fullPath(file.toStdString());
     const QString marker = fullPath(SoundFiles::rightEffect(1));
 
-    const std::int64_t from = m_pulse.recordedFrames();
-    QVERIFY(hear(*m_player, paths));
-    const std::int64_t atReturn = m_pulse.recordedFrames();
-    // Had the sentence not been heard to its end, this would cut it.
-    m_player->play(marker, SoundPlayer::Mode::Asynchronous);
-    listen(1000);
+    const QString failure = tryTwice(m_pulse, [&]() -> QString {
+        const std::int64_t from = m_pulse.recordedFrames();
+        if (!hear(*m_player, paths))
+            return QStringLiteral("never heard");
+        const std::int64_t atReturn = m_pulse.recordedFrames();
+        // Had the sentence not been heard to its end, this would cut it.
+        m_player->play(marker, SoundPlayer::Mode::Asynchronous);
+        listen(1000);
 
-    const Samples heard = m_pulse.recording();
-    std::int64_t cursor = from;
-    HeardSearch::Found previous;
-    for (int k = 0; k < paths.size(); ++k) {
-        const HeardSearch::Found f = HeardSearch::find(heard, samplesOf(paths[k]), cursor);
-        QVERIFY2(f.whole(), qPrintable(describe(files[k], f)));
-        if (k > 0) {
-            const std::int64_t gap = HeardSearch::addedGap(previous, f);
-            QVERIFY2(gap >= 0 && gap <= frames(WordGapMs),
-                     qPrintable(QStringLiteral("%1 ms before %2").arg(ms(gap)).arg(files[k])));
+        const Samples heard = m_pulse.recording();
+        std::int64_t cursor = from;
+        HeardSearch::Found previous;
+        for (int k = 0; k < paths.size(); ++k) {
+            const HeardSearch::Found f = HeardSearch::find(heard, samplesOf(paths[k]), cursor);
+            if (!f.whole())
+                return describe(files[k], f);
+            if (k > 0) {
+                const std::int64_t gap = HeardSearch::addedGap(previous, f);
+                if (gap < 0 || gap > frames(WordGapMs))
+                    return QStringLiteral("%1 ms before %2").arg(ms(gap)).arg(files[k]);
+            }
+            cursor = f.last + 1;
+            previous = f;
         }
-        cursor = f.last + 1;
-        previous = f;
-    }
-    // The recorder lags what the server plays, so this errs on the early side.
-    const std::int64_t lastSample = previous.last + previous.trailingZeros;
-    qInfo("returned %.1f ms after the last sample was recorded", ms(atReturn - lastSample));
-    QVERIFY2(
-        atReturn - lastSample <= frames(HeardWithinMs + BusyMachineMs),
-        qPrintable(
-            QStringLiteral("returned %1 ms after the last sample").arg(ms(atReturn - lastSample))));
-    QVERIFY(HeardSearch::find(heard, samplesOf(marker), cursor).whole());
+        // The recorder lags what the server plays, so this errs on the early
+        // side.
+        const std::int64_t lastSample = previous.last + previous.trailingZeros;
+        qInfo("returned %.1f ms after the last sample was recorded", ms(atReturn - lastSample));
+        if (atReturn - lastSample > frames(HeardWithinMs + BusyMachineMs))
+            return QStringLiteral("returned %1 ms after the last sample")
+                .arg(ms(atReturn - lastSample));
+        const HeardSearch::Found m = HeardSearch::find(heard, samplesOf(marker), cursor);
+        return m.whole() ? QString() : describe(marker, m);
+    });
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
 }
 
 void TestAudio::effectsAreHeardWhole()
@@ -184,12 +223,15 @@ void TestAudio::effectsAreHeardWhole()
     for (int k = 1; k <= 4; ++k)
         effects << fullPath(SoundFiles::rightEffect(k));
     for (const QString &effect : std::as_const(effects)) {
-        const std::int64_t from = m_pulse.recordedFrames();
-        m_player->play(effect, SoundPlayer::Mode::Asynchronous);
-        listen(1200); // nothing after it: the stream goes quiet before the next
-        const HeardSearch::Found f
-            = HeardSearch::find(m_pulse.recording(), samplesOf(effect), from);
-        QVERIFY2(f.whole(), qPrintable(describe(effect, f)));
+        const QString failure = tryTwice(m_pulse, [&] {
+            const std::int64_t from = m_pulse.recordedFrames();
+            m_player->play(effect, SoundPlayer::Mode::Asynchronous);
+            listen(1200); // nothing after it: the stream goes quiet before the next
+            const HeardSearch::Found f
+                = HeardSearch::find(m_pulse.recording(), samplesOf(effect), from);
+            return f.whole() ? QString() : describe(effect, f);
+        });
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
     }
 }
 
@@ -200,33 +242,38 @@ void TestAudio::newSoundCutsTheOldAtOnce()
     QVERIFY(WaveWriter::write(tonePath, WaveWriter::wave(tone)));
     const QString wrong = fullPath(SoundFiles::WrongEffect);
 
-    const std::int64_t from = m_pulse.recordedFrames();
-    QElapsedTimer clock;
-    clock.start();
-    m_player->play(tonePath, SoundPlayer::Mode::Asynchronous);
-    listen(400);
-    const qint64 cutAfterMs = clock.elapsed();
-    m_player->play(wrong, SoundPlayer::Mode::Asynchronous);
-    listen(1500);
+    const QString failure = tryTwice(m_pulse, [&]() -> QString {
+        const std::int64_t from = m_pulse.recordedFrames();
+        QElapsedTimer clock;
+        clock.start();
+        m_player->play(tonePath, SoundPlayer::Mode::Asynchronous);
+        listen(400);
+        const qint64 cutAfterMs = clock.elapsed();
+        m_player->play(wrong, SoundPlayer::Mode::Asynchronous);
+        listen(1500);
 
-    const Samples heard = m_pulse.recording();
-    const HeardSearch::Found cut = HeardSearch::find(heard, tone, from);
-    QVERIFY(cut.found);
-    QCOMPARE(cut.lostAtStart, 0);
-    QCOMPARE(cut.holes, 0); // and none of the rest later
-    // Both sounds start as late after their call; so the tone lasts as long
-    // as the calls lie apart.
-    const double heardMs = ms(cut.last - cut.first + 1);
-    qInfo("cut after %.1f ms, %lld ms after it started", heardMs, cutAfterMs);
-    QVERIFY2(
-        std::abs(heardMs - double(cutAfterMs)) <= BusyMachineMs,
-        qPrintable(
-            QStringLiteral("the tone was heard for %1 ms of %2 ms").arg(heardMs).arg(cutAfterMs)));
-    const HeardSearch::Found next = HeardSearch::find(heard, samplesOf(wrong), cut.last + 1);
-    qInfo("%.1f ms of silence before the next sound", ms(next.first - cut.last - 1));
-    QVERIFY2(next.whole(), qPrintable(describe(wrong, next)));
-    QVERIFY2(next.first - cut.last <= frames(30),
-             qPrintable(QStringLiteral("%1 ms of silence").arg(ms(next.first - cut.last))));
+        const Samples heard = m_pulse.recording();
+        const HeardSearch::Found cut = HeardSearch::find(heard, tone, from);
+        // Nothing lost at the start, and no hole in the rest either.
+        if (!cut.found || cut.lostAtStart != 0 || cut.holes != 0)
+            return describe(QStringLiteral("the tone"), cut);
+        // Both sounds start as late after their call; so the tone lasts as
+        // long as the calls lie apart.
+        const double heardMs = ms(cut.last - cut.first + 1);
+        qInfo("cut after %.1f ms, %lld ms after it started", heardMs, cutAfterMs);
+        if (std::abs(heardMs - double(cutAfterMs)) > BusyMachineMs)
+            return QStringLiteral("the tone was heard for %1 ms of %2 ms")
+                .arg(heardMs)
+                .arg(cutAfterMs);
+        const HeardSearch::Found next = HeardSearch::find(heard, samplesOf(wrong), cut.last + 1);
+        qInfo("%.1f ms of silence before the next sound", ms(next.first - cut.last - 1));
+        if (!next.whole())
+            return describe(wrong, next);
+        if (next.first - cut.last > frames(30))
+            return QStringLiteral("%1 ms of silence").arg(ms(next.first - cut.last));
+        return {};
+    });
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
 }
 
 void TestAudio::serverComesBack_data()
@@ -289,6 +336,11 @@ void TestAudio::serverComesBack()
     qInfo("heard again %lld ms after %s came back", saidAt, server.name());
     QVERIFY2(f.whole(), qPrintable(describe(word, f)));
     QVERIFY2(saidAt <= 3000, qPrintable(QStringLiteral("heard %1 ms after").arg(saidAt)));
+}
+
+void TestAudio::cleanup()
+{
+    QCOMPARE(std::exchange(ranDry, 0), 0);
 }
 
 QTEST_MAIN(TestAudio)

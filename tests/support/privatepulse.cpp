@@ -167,6 +167,12 @@ bool PrivatePulse::startPipeWire(QString *error)
     QFile::remove(path(QStringLiteral("pipewire-0")));
     for (const char *program : {"pipewire", "wireplumber", "pipewire-pulse"}) {
         auto server = spawn(QString::fromLatin1(program), {});
+        if (qstrcmp(program, "pipewire") == 0) {
+            // At this level the graph logs the blocks it misses.
+            QProcessEnvironment environment = server->processEnvironment();
+            environment.insert(QStringLiteral("PIPEWIRE_DEBUG"), QStringLiteral("3"));
+            server->setProcessEnvironment(environment);
+        }
         server->setStandardOutputFile(path(QStringLiteral("server.log")), QIODevice::Append);
         server->setStandardErrorFile(path(QStringLiteral("server.log")), QIODevice::Append);
         server->start();
@@ -197,9 +203,13 @@ bool PrivatePulse::startPipeWire(QString *error)
         }
         QThread::msleep(50);
     }
-    if (!run({QStringLiteral("set-default-sink"), QStringLiteral("nul")}, 5000)) {
-        *error = QStringLiteral("PipeWire does not make the null sink the default");
-        return false;
+    // And on a busy machine the sink may not be there for it at once.
+    while (!run({QStringLiteral("set-default-sink"), QStringLiteral("nul")}, 5000)) {
+        if (loaded.hasExpired()) {
+            *error = QStringLiteral("PipeWire does not make the null sink the default");
+            return false;
+        }
+        QThread::msleep(50);
     }
     return true;
 }
@@ -253,6 +263,34 @@ void PrivatePulse::kill()
     end(m_recorder);
     end(m_silence);
 }
+bool PrivatePulse::realTime() const
+{
+    if (m_servers.empty())
+        return false;
+    const QString tasks = QStringLiteral("/proc/%1/task").arg(m_servers.front()->processId());
+    const QStringList threads = QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    return std::any_of(threads.begin(), threads.end(), [&](const QString &thread) {
+        QFile stat(tasks + QLatin1Char('/') + thread + QStringLiteral("/stat"));
+        if (!stat.open(QIODevice::ReadOnly))
+            return false;
+        // The fields after the command's name, in brackets: the policy is
+        // the 41st field of all, 0 for the ordinary one.
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        return fields.size() > 38 && fields[38].toInt() != 0;
+    });
+}
+
+int PrivatePulse::missedBlocks() const
+{
+    if (m_kind != Server::PipeWire)
+        return 0;
+    QFile log(path(QStringLiteral("server.log")));
+    if (!log.open(QIODevice::ReadOnly))
+        return 0;
+    return int(log.readAll().count("client too slow"));
+}
+
 std::int64_t PrivatePulse::recordedFrames() const
 {
     return QFileInfo(path(QStringLiteral("heard-%1.raw").arg(m_recordings))).size() / 2;

@@ -36,6 +36,14 @@ public:
     // The server dies, as it would if it crashed; the recording ends.
     void kill();
 
+    // Whether the server's threads run at real-time priority, as a desktop's
+    // do (through RTKit); without it a busy machine makes it miss deadlines.
+    bool realTime() const;
+    // How often, so far, PipeWire's graph found a node that had not done its
+    // part of a block in time ("client too slow"): the block is lost, played
+    // or recorded as silence, whoever filled it. 0 on PulseAudio.
+    int missedBlocks() const;
+
     // Frames recorded so far (mono, 16-bit, 44100 Hz).
     std::int64_t recordedFrames() const;
     std::vector<std::int16_t> recording() const;
