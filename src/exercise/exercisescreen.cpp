@@ -233,8 +233,7 @@ void ExerciseScreen::bottoneAvantiClick()
 
 void ExerciseScreen::mnuEsciClick()
 {
-    if (Dialogs::chiediRitornoAlMenu(this))
-        Navigator::open(ScreenId::FormMenu, this);
+    Dialogs::chiediRitornoAlMenu(this, [this] { Navigator::open(ScreenId::FormMenu, this); });
 }
 
 QLabel *ExerciseScreen::makeProblemLabel(const QString &name)

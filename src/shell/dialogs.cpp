@@ -28,13 +28,18 @@ void Dialogs::mostraInformazioni(QWidget *parent)
 
 void Dialogs::chiediUscita(QWidget *parent)
 {
-    if (Services::messageBoxes().askYesNo(parent, ExitQuestion))
-        Services::quit();
+    Services::messageBoxes().askYesNo(parent, ExitQuestion, [](bool yes) {
+        if (yes)
+            Services::quit();
+    });
 }
 
-bool Dialogs::chiediRitornoAlMenu(QWidget *parent)
+void Dialogs::chiediRitornoAlMenu(QWidget *parent, std::function<void()> onYes)
 {
-    return Services::messageBoxes().askYesNo(parent, ReturnQuestion);
+    Services::messageBoxes().askYesNo(parent, ReturnQuestion, [onYes = std::move(onYes)](bool yes) {
+        if (yes && onYes)
+            onYes();
+    });
 }
 
 } // namespace Quozzoli

@@ -192,11 +192,12 @@ void Form10::keepBoxesClear()
 
 void Form10::mnuEsciClick()
 {
-    if (!Dialogs::chiediRitornoAlMenu(this))
-        return;
-    // The counts of the times tables are not left behind for the menu.
-    resetCounters();
-    Navigator::open(ScreenId::FormMenu, this);
+    Dialogs::chiediRitornoAlMenu(this, [this] {
+        Navigator::open(ScreenId::FormMenu, this);
+        // The counts of the times tables are not left behind for the menu. This
+        // screen is closed by now, and deleted only once back in the event loop.
+        resetCounters();
+    });
 }
 
 } // namespace Quozzoli

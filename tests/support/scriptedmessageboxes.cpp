@@ -3,10 +3,12 @@
 
 #include "scriptedmessageboxes.h"
 
-bool ScriptedMessageBoxes::askYesNo(QWidget *, const QString &text)
+void ScriptedMessageBoxes::askYesNo(QWidget *, const QString &text, Answer answered)
 {
     m_questions << text;
-    return m_answers.isEmpty() ? false : m_answers.takeFirst();
+    const bool yes = m_answers.isEmpty() ? false : m_answers.takeFirst();
+    if (answered)
+        answered(yes);
 }
 
 void ScriptedMessageBoxes::inform(QWidget *, const QString &text)

@@ -9,13 +9,13 @@
 #include <QStringList>
 
 // Answers the program's questions as the test says (No when it said
-// nothing) and remembers what was asked.
+// nothing), as soon as they are asked, and remembers what was asked.
 class ScriptedMessageBoxes final : public Quozzoli::MessageBoxes
 {
 public:
     void answer(bool yes) { m_answers.append(yes); }
 
-    bool askYesNo(QWidget *parent, const QString &text) override;
+    void askYesNo(QWidget *parent, const QString &text, Answer answered) override;
     void inform(QWidget *parent, const QString &text) override;
 
     const QStringList &questions() const { return m_questions; }
