@@ -3,7 +3,6 @@
 
 #include "platformsoundoutput.h"
 #include "qtsoundplayer.h"
-#include "randomsource.h"
 #include "services.h"
 #include "soundcues.h"
 #include "testenvironment.h"
@@ -26,6 +25,11 @@ QByteArray toneWave(int milliseconds)
 {
     return WaveWriter::wave(WaveWriter::tone(milliseconds, 440.0, 8000), {8000, 1, 16});
 }
+
+// How long a test waits for a sentence's end before it gives up as on a hang:
+// far beyond what any machine takes, however busy, for sounds of a fraction
+// of a second. Nothing here checks how soon a sound ends.
+constexpr int HangGuardMs = 60000;
 
 void write(const QString &path, const QByteArray &bytes)
 {
@@ -88,15 +92,14 @@ void TestSoundPlayer::badFilesBeepInstead()
     QtSoundPlayer player(createPlatformSoundOutput());
     int beeps = 0;
     player.setBeep([&beeps] { ++beeps; });
+    QSignalSpy spoken(&player, &SoundPlayer::spoken);
     player.play(path, SoundPlayer::Mode::Asynchronous);
     QCOMPARE(beeps, 1);
-    QElapsedTimer clock;
-    clock.start();
     player.play(path, SoundPlayer::Mode::Synchronous);
     QCOMPARE(beeps, 2);
-    // A synchronous prompt that cannot play does not wait at all.
-    QVERIFY2(clock.elapsed() < QtSoundPlayer::WaitMarginMs,
-             qPrintable(QString::number(clock.elapsed())));
+    // A synchronous prompt that cannot play does not wait at all: it has been
+    // spoken before play() returns.
+    QCOMPARE(spoken.count(), 1);
 }
 
 void TestSoundPlayer::sentenceEndsWhenHeard()
@@ -112,14 +115,15 @@ void TestSoundPlayer::sentenceEndsWhenHeard()
         QElapsedTimer clock;
         clock.start();
         player.play(path, SoundPlayer::Mode::Synchronous);
-        QVERIFY(spoken.wait(2000));
-        // Heard to its end, or, with no sound output, waited for as long.
+        QCOMPARE(spoken.count(), i);
+        QVERIFY(spoken.wait(HangGuardMs));
+        // Heard to its end, or, with no sound output, waited for as long. How
+        // soon after that it comes is the latency benchmark's to measure.
         const qint64 waited = clock.elapsed();
-        QVERIFY2(waited >= 150 && waited < 150 + QtSoundPlayer::WaitMarginMs + 250,
-                 qPrintable(QString::number(waited)));
-        clock.restart();
+        QVERIFY2(waited >= 150, qPrintable(QString::number(waited)));
+        // An effect is no sentence: nothing waits for its end.
         player.play(path, SoundPlayer::Mode::Asynchronous);
-        QVERIFY(clock.elapsed() < 100);
+        QCOMPARE(spoken.count(), i + 1);
     }
     QCOMPARE(beeps, 0);
 }
@@ -147,22 +151,17 @@ void TestSoundPlayer::cuesFollowThePathRule()
 
 void TestSoundPlayer::rightEffectsComeAtRandom()
 {
+    // Each right answer draws one of the four sounds afresh, so any of them
+    // may come, and the same may come twice running.
     TestEnvironment env;
-    Services::setRandom(std::make_unique<SystemRandom>(99));
-    QSet<QString> heard;
-    bool repeated = false;
-    QString previous;
-    for (int i = 0; i < 200; ++i) {
+    for (int draw : {1, 1, 3, 0, 2})
+        env.random.pushDraw(draw, 4);
+    for (int i = 0; i < 5; ++i)
         SoundCues::suonoEsatto();
-        const QString path = env.sound.relativePaths().last();
-        repeated = repeated || path == previous;
-        previous = path;
-        heard.insert(path);
-    }
-    QCOMPARE(heard,
-             (QSet<QString> {"\\suoni\\si1.wav", "\\suoni\\si2.wav", "\\suoni\\si3.wav",
-                             "\\suoni\\si4.wav"}));
-    QVERIFY(repeated);
+    QCOMPARE(env.random.pending(), 0);
+    QCOMPARE(env.sound.relativePaths(),
+             (QStringList {"\\suoni\\si2.wav", "\\suoni\\si2.wav", "\\suoni\\si4.wav",
+                           "\\suoni\\si1.wav", "\\suoni\\si3.wav"}));
 }
 
 void TestSoundPlayer::voicePromptsPlayInOrder()
@@ -189,7 +188,7 @@ void TestSoundPlayer::voicePromptsPlayInOrder()
     previousHandler = qInstallMessageHandler(logged);
     clock.start();
     SoundCues::speak({"\\voci\\cisono.wav", "\\voci\\12.wav", "\\voci\\caramelle.wav"});
-    QVERIFY(spoken.wait(2000));
+    QVERIFY(spoken.wait(HangGuardMs));
     const qint64 over = clock.elapsed();
     qInstallMessageHandler(previousHandler);
     soundLog = nullptr;

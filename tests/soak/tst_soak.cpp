@@ -158,8 +158,10 @@ void TestSoak::scriptedChild()
               timed->plays(SoundPlayer::Mode::Synchronous),
               timed->plays(SoundPlayer::Mode::Asynchronous), timed->longestMs(),
               timed->worstOverrunMs(), qPrintable(timed->worstPath()));
-        // A hang, not a slow machine: a second more than the file allows.
-        QVERIFY2(timed->worstOverrunMs() < 1000, qPrintable(timed->worstPath()));
+        // A hang, not a slow machine: the player gives up on the server a
+        // fraction of a second past the file's length, so twenty seconds more
+        // is far beyond what any machine takes, however busy.
+        QVERIFY2(timed->worstOverrunMs() < 20000, qPrintable(timed->worstPath()));
     }
     if (!UnderSanitizer) {
         QVERIFY2(end.peakKib * 10 <= afterFirstTour.peakKib * 11,
