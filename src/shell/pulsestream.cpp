@@ -3,8 +3,6 @@
 
 #include "pulsestream.h"
 
-#include <QDeadlineTimer>
-#include <QThread>
 #include <QTimer>
 
 #include <pulse/context.h>
@@ -91,13 +89,17 @@ bool PulseStream::open()
             return false;
         }
         connectContext();
-        // A local server answers within milliseconds, or refuses at once.
-        const QDeadlineTimer deadline(ConnectWaitMs);
-        while (!m_settled && !deadline.hasExpired()) {
-            pa_threaded_mainloop_unlock(m_loop);
-            QThread::msleep(1);
-            pa_threaded_mainloop_lock(m_loop);
-        }
+        // A local server answers within milliseconds, or refuses at once;
+        // the library's thread wakes this one when it has, or when the time
+        // given has run out.
+        pa_mainloop_api *api = pa_threaded_mainloop_get_api(m_loop);
+        timeval when {};
+        pa_timeval_add(pa_gettimeofday(&when), pa_usec_t(ConnectWaitMs) * PA_USEC_PER_MSEC);
+        pa_time_event *giveUp = api->time_new(api, &when, &PulseStream::connectWaitOver, this);
+        while (!m_settled && !m_connectWaitOver)
+            pa_threaded_mainloop_wait(m_loop);
+        if (giveUp)
+            api->time_free(giveUp);
         if (!m_ready)
             qCDebug(lcSound) << "no sound output";
     }
@@ -106,8 +108,17 @@ bool PulseStream::open()
 
 bool PulseStream::isOpen() const
 {
+    if (!m_loop)
+        return false;
     Locked locked(m_loop);
     return m_ready;
+}
+
+void PulseStream::connectWaitOver(pa_mainloop_api *, pa_time_event *, const timeval *, void *self)
+{
+    auto *that = static_cast<PulseStream *>(self);
+    that->m_connectWaitOver = true;
+    pa_threaded_mainloop_signal(that->m_loop, 0);
 }
 
 void PulseStream::connectContext()
@@ -161,6 +172,7 @@ void PulseStream::contextChanged(pa_context *context, void *self)
     case PA_CONTEXT_READY:
         that->m_ready = true;
         that->m_settled = true;
+        pa_threaded_mainloop_signal(that->m_loop, 0);
         that->m_retryMs = FirstRetryMs;
         qCInfo(lcSound) << "sound output on" << pa_context_get_server(context);
         that->notify();
@@ -170,6 +182,7 @@ void PulseStream::contextChanged(pa_context *context, void *self)
         // Dropped on the next try, not inside its own call.
         pa_context_set_state_callback(context, nullptr, nullptr);
         that->m_settled = true;
+        pa_threaded_mainloop_signal(that->m_loop, 0);
         that->lose();
         break;
     default:
@@ -307,6 +320,8 @@ void PulseStream::stop()
 
 bool PulseStream::reached(const Mark &mark) const
 {
+    if (!m_loop)
+        return true;
     Locked locked(m_loop);
     return !m_stream || mark.epoch != m_epoch || played() >= mark.frame;
 }

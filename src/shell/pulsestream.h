@@ -56,6 +56,7 @@ private:
     static void writable(pa_stream *stream, std::size_t bytes, void *self);
     static void ranDry(pa_stream *stream, void *self);
     static void retry(pa_mainloop_api *api, pa_time_event *event, const timeval *, void *self);
+    static void connectWaitOver(pa_mainloop_api *, pa_time_event *, const timeval *, void *self);
 
     // With the library's lock held.
     void connectContext();
@@ -79,6 +80,7 @@ private:
     int m_retryMs = FirstRetryMs;
     bool m_ready = false;
     bool m_settled = false; // the first connection has succeeded or failed
+    bool m_connectWaitOver = false; // open() waits for it no longer
     SampleQueue m_queue;
     quint64 m_epoch = 0;
 

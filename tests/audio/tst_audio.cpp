@@ -40,6 +40,8 @@ double ms(std::int64_t frameCount)
 // On two busy cores the wake-up that notices it can come later: a tolerance.
 constexpr int HeardWithinMs = 60;
 constexpr int BusyMachineMs = 60;
+// A new sound follows the one it cuts within 30 ms.
+constexpr int CutWithinMs = 30;
 // Words of a sentence follow each other within 15 ms beyond their padding.
 constexpr int WordGapMs = 15;
 
@@ -242,7 +244,11 @@ void TestAudio::newSoundCutsTheOldAtOnce()
     QVERIFY(WaveWriter::write(tonePath, WaveWriter::wave(tone)));
     const QString wrong = fullPath(SoundFiles::WrongEffect);
 
-    const QString failure = tryTwice(m_pulse, [&]() -> QString {
+    // Judged against what the server says it did meanwhile: each block it
+    // missed itself is a block of silence, or of the old sound, that no
+    // player could help. The player's own stream never runs dry (cleanup()).
+    const QString failure = [&]() -> QString {
+        const int missedBefore = m_pulse.missedBlocks();
         const std::int64_t from = m_pulse.recordedFrames();
         QElapsedTimer clock;
         clock.start();
@@ -253,26 +259,36 @@ void TestAudio::newSoundCutsTheOldAtOnce()
         listen(1500);
 
         const Samples heard = m_pulse.recording();
+        const int missed = m_pulse.missedBlocks() - missedBefore;
+        const std::int64_t excused = std::int64_t(missed) * PrivatePulse::BlockFrames;
+        const double excusedMs = ms(excused);
+        // Whole, but for what the server's own misses took from the middle.
+        const auto heardOut = [excused](const HeardSearch::Found &f) {
+            return f.found && f.lostAtStart + f.lostInside + f.holeFrames <= excused;
+        };
+        if (missed > 0)
+            qInfo("%s missed %d blocks of its own: %.1f ms more allowed", m_pulse.name(), missed,
+                  excusedMs);
         const HeardSearch::Found cut = HeardSearch::find(heard, tone, from);
         // Nothing lost at the start, and no hole in the rest either.
-        if (!cut.found || cut.lostAtStart != 0 || cut.holes != 0)
+        if (!heardOut(cut))
             return describe(QStringLiteral("the tone"), cut);
         // Both sounds start as late after their call; so the tone lasts as
         // long as the calls lie apart.
         const double heardMs = ms(cut.last - cut.first + 1);
         qInfo("cut after %.1f ms, %lld ms after it started", heardMs, cutAfterMs);
-        if (std::abs(heardMs - double(cutAfterMs)) > BusyMachineMs)
+        if (std::abs(heardMs - double(cutAfterMs)) > BusyMachineMs + excusedMs)
             return QStringLiteral("the tone was heard for %1 ms of %2 ms")
                 .arg(heardMs)
                 .arg(cutAfterMs);
         const HeardSearch::Found next = HeardSearch::find(heard, samplesOf(wrong), cut.last + 1);
         qInfo("%.1f ms of silence before the next sound", ms(next.first - cut.last - 1));
-        if (!next.whole())
+        if (!heardOut(next) || next.lostAtEnd != 0)
             return describe(wrong, next);
-        if (next.first - cut.last > frames(30))
+        if (ms(next.first - cut.last) > CutWithinMs + excusedMs)
             return QStringLiteral("%1 ms of silence").arg(ms(next.first - cut.last));
         return {};
-    });
+    }();
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
 }
 

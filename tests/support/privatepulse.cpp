@@ -55,8 +55,12 @@ PrivatePulse::PrivatePulse(Server server)
     QDir(m_dir.path()).mkpath(QStringLiteral("pipewire/pipewire.conf.d"));
     QFile graph(path(QStringLiteral("pipewire/pipewire.conf.d/90-graph.conf")));
     if (graph.open(QIODevice::WriteOnly))
-        graph.write("context.properties = { default.clock.rate = 44100 "
-                    "default.clock.allowed-rates = [ 44100 ] default.clock.min-quantum = 512 }\n");
+        graph.write(QStringLiteral("context.properties = { default.clock.rate = %1 "
+                                   "default.clock.allowed-rates = [ %1 ] "
+                                   "default.clock.min-quantum = %2 }\n")
+                        .arg(Rate)
+                        .arg(BlockFrames)
+                        .toLatin1());
 }
 
 PrivatePulse::~PrivatePulse()
