@@ -27,10 +27,16 @@ void BoardFlow::quotientRight()
 
 void BoardFlow::receive(const Action &input)
 {
-    if (m_board.speaking() || !m_held.empty())
-        m_held.push_back(input);
-    else
+    if (!hold(input))
         handle(input);
+}
+
+bool BoardFlow::hold(const Action &input)
+{
+    if (!m_board.speaking() && m_held.empty())
+        return false;
+    m_held.push_back(input);
+    return true;
 }
 
 void BoardFlow::handleHeld()

@@ -3,14 +3,12 @@
 
 #pragma once
 
-#include <QString>
+#include "answerbox.h"
 
 #include <deque>
 #include <functional>
 
 namespace Quozzoli {
-
-class AnswerBox;
 
 // The course of one problem on a candy board, and what the child's input
 // does in each of its states:
@@ -28,7 +26,8 @@ class AnswerBox;
 // it, to Solved on the others; a right remainder to Solved. A key typed in
 // an answer box reaches it in every state. Besides, the board may be
 // speaking: then every input is held and handled, in order, once the
-// sentence has ended. Closing the board drops what was held.
+// sentence has ended. Closing the board drops what was held. A key typed in
+// a box comes here only to be held: otherwise the box takes it at once.
 class BoardFlow
 {
 public:
@@ -50,15 +49,7 @@ public:
         int child = -1;
         int candy = -1;
         AnswerBox *box = nullptr;
-        // A key typed in the box: pressed or released, and what it was.
-        struct Typed
-        {
-            bool press = true;
-            int key = 0;
-            Qt::KeyboardModifiers modifiers {};
-            QString text {};
-            bool autoRepeat = false;
-        } typed {};
+        AnswerBox::Keystroke typed {};
     };
 
     // What the flow has the board do.
@@ -86,6 +77,9 @@ public:
 
     // The input is handled now, or held if the board speaks or holds some.
     void receive(const Action &input);
+    // The input is held if the board speaks or holds some; if not (false),
+    // the caller acts on it now.
+    bool hold(const Action &input);
     // The board is quiet again: what was held is handled, in order, until
     // it speaks again.
     void handleHeld();

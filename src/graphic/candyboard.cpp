@@ -6,7 +6,6 @@
 #include "answerbox.h"
 #include "answerchain.h"
 #include "answerpanel.h"
-#include "boardinput.h"
 #include "boardvoice.h"
 #include "boardwords.h"
 #include "candydrag.h"
@@ -18,6 +17,7 @@
 #include "soundfiles.h"
 #include "svgpicture.h"
 
+#include <QKeyEvent>
 #include <QTimer>
 
 namespace Quozzoli {
@@ -40,15 +40,14 @@ CandyBoard::CandyBoard(const Setup &setup, QWidget *parent)
     , m_children(m_boardId, canvas())
     , m_words(std::make_unique<BoardWords>(m_layout, canvas()))
     , m_panel(new AnswerPanel(m_layout, canvas()))
-    , m_input(new BoardInput(this, m_children, m_panel->boxes()))
     , m_timer(new QTimer(this))
     , m_voice(new BoardVoice(this))
     , m_flow({
           .speaking = [this] { return m_voice->speaking(); },
           .lastCandy = [this] { return m_table.last(); },
           .share = [this](int child, int candy) { share(child, candy); },
-          .type = [this](const Action &typed) { m_input->letThrough(typed); },
-          .judge = [this](AnswerBox *box) { m_input->letThrough(box); }, // to the answer chain
+          .type = [](const Action &typed) { typed.box->type(typed.typed); },
+          .judge = [this](AnswerBox *box) { m_answers->judge(box); },
           .nextProblem = [this] { nextProblem(); },
       })
 {
@@ -58,13 +57,25 @@ CandyBoard::CandyBoard(const Setup &setup, QWidget *parent)
     // What was held waits for the events that came with the sentence's end.
     connect(
         m_voice, &BoardVoice::quiet, this, [this] { m_flow.handleHeld(); }, Qt::QueuedConnection);
-    connect(m_input, &BoardInput::acted, this,
-            [this](const Action &input) { m_flow.receive(input); });
+    for (int n = 0; n < m_children.size(); ++n) {
+        connect(m_children.child(n), &ChildPicture::candyDropped, this,
+                [this](int child, int candy) {
+                    m_flow.receive({.kind = Action::Kind::Drop, .child = child, .candy = candy});
+                });
+    }
     // An empty box is a wrong answer here, and the face changes only when
-    // the whole division is right.
+    // the whole division is right. Enter goes to the chain through the flow,
+    // and what is typed during a prompt is kept until its end.
     m_panel->takeIn(bottoneAvanti());
-    m_answers
-        = makeAnswerChain(m_panel->boxes(), {.judgesEmpty = true, .everyRightEntrySmiles = false});
+    m_answers = makeAnswerChain(m_panel->boxes(),
+                                {.judgesEmpty = true, .everyRightEntrySmiles = false}, false);
+    for (AnswerBox *box : m_panel->boxes()) {
+        box->setGate([this, box](const AnswerBox::Keystroke &typed) {
+            return m_flow.hold({.kind = Action::Kind::Type, .box = box, .typed = typed});
+        });
+        connect(box, &AnswerBox::enterReleased, this,
+                [this, box] { m_flow.receive({.kind = Action::Kind::Enter, .box = box}); });
+    }
     // A right entry before the last is the quotient: the remainder is asked.
     connect(m_answers, &AnswerChain::right, this, [this] { m_flow.quotientRight(); });
     // The panel covers the children and, where it reaches them, the counts;
@@ -155,9 +166,21 @@ bool CandyBoard::speaking() const
 
 // The child's input goes through the flow, which may hold it.
 
-void CandyBoard::imBambinoDragDrop(int child, int candy)
+// The digits 1 to 5 share without a mouse, those of the keypad too, as
+// ordinary key presses that a screen reader hears; an answer box in focus
+// takes them as its text. A held key gives one candy, not one per repeat.
+void CandyBoard::keyPressEvent(QKeyEvent *event)
 {
-    m_flow.receive({.kind = Action::Kind::Drop, .child = child, .candy = candy});
+    const int child = event->key() - Qt::Key_1;
+    const bool digit = child >= 0 && child < CandySharing::Children
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (!digit || qobject_cast<AnswerBox *>(focusWidget())) {
+        ExerciseScreen::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat())
+        m_flow.receive({.kind = Action::Kind::Key, .child = child});
 }
 
 void CandyBoard::bottoneAvantiClick()
@@ -167,9 +190,7 @@ void CandyBoard::bottoneAvantiClick()
 
 void CandyBoard::share(int child, int candy)
 {
-    // Only a child in view takes a drop.
-    if (child < 0 || child >= m_children.size() || !m_table.holds(candy)
-        || m_children.child(child)->isHidden() || !m_children.child(child)->isEnabled())
+    if (!m_table.holds(candy))
         return;
     const CandySharing::Outcome outcome = m_sharing.drop(child);
     if (outcome == CandySharing::Outcome::Ignored)

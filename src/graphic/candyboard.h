@@ -19,7 +19,6 @@ namespace Quozzoli {
 
 class AnswerChain;
 class AnswerPanel;
-class BoardInput;
 class BoardVoice;
 class BoardWords;
 
@@ -45,9 +44,6 @@ public:
     void formActivate() override;
     void nuovaDivisione() override;
 
-    // A candy of this board dropped on a child picture.
-    void imBambinoDragDrop(int child, int candy);
-
     State state() const { return m_flow.state(); }
     bool speaking() const;
     const BoardLayout &layout() const { return m_layout; }
@@ -64,6 +60,7 @@ public slots:
 protected:
     void bottoneAvantiClick() override;
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void answerSolved(AnswerBox *last) override;
 
 private:
@@ -86,7 +83,6 @@ private:
     ChildrenRow m_children;
     std::unique_ptr<BoardWords> m_words;
     AnswerPanel *m_panel;
-    BoardInput *m_input;
     AnswerChain *m_answers;
     QTimer *m_timer;
     BoardVoice *m_voice;

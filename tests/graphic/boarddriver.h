@@ -4,6 +4,7 @@
 #pragma once
 
 #include "candyboard.h"
+#include "candydrop.h"
 #include "testenvironment.h"
 
 #include <QLabel>
@@ -97,7 +98,7 @@ struct BoardDriver
     {
         for (int i = 0; i < Quozzoli::CandyBoard::Candies; ++i) {
             if (!candy(i)->isHidden()) {
-                board->imBambinoDragDrop(child, i);
+                dropCandy(board, child, i);
                 return;
             }
         }

@@ -6,6 +6,7 @@
 #include "answerbox.h"
 #include "answerpanel.h"
 #include "candyboard.h"
+#include "candydrop.h"
 #include "manualclock.h"
 #include "numberreader.h"
 #include "numericplayer.h"
@@ -85,7 +86,7 @@ bool GraphicPlayer::drop(CandyBoard *board, int child)
         return false;
     }
     const int before = board->sharing().count(child);
-    board->imBambinoDragDrop(child, first);
+    dropCandy(board, child, first);
     heard(board);
     ++m_tally.drops;
     if (candy(board, first)->isHidden()) {
