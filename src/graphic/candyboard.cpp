@@ -13,7 +13,6 @@
 #include "clock.h"
 #include "picturebutton.h"
 #include "services.h"
-#include "sharedvalues.h"
 #include "soundfiles.h"
 #include "svgpicture.h"
 
@@ -126,23 +125,16 @@ void CandyBoard::timer1Timer()
 
 void CandyBoard::primoPasso()
 {
-    m_problem = m_layout.rule().draw(Services::random());
-    SharedValues &values = shared();
-    values.divisore = std::int16_t(m_problem.divisore);
-    values.quoziente = std::int16_t(m_problem.quoziente);
-    if (m_layout.remainder)
-        values.resto = std::int16_t(m_problem.resto);
-    values.dividendo = std::int16_t(m_problem.dividendo);
-    m_sharing.start(m_problem.divisore, m_problem.quoziente);
-    m_table.lay(m_problem.dividendo);
+    m_sharing.start(m_layout.rule().draw(Services::random()));
+    m_table.lay(problem().dividendo);
 }
 
 void CandyBoard::secondoPasso()
 {
     // Partition: every child in play; quotition: the first of those to serve.
     const bool partition = m_layout.sharing == SharingMode::Partition;
-    m_children.emptyTrays(partition ? m_problem.divisore : m_problem.quoziente);
-    for (int n = 0; n < (partition ? m_problem.divisore : 1); ++n)
+    m_children.emptyTrays(partition ? problem().divisore : problem().quoziente);
+    for (int n = 0; n < (partition ? problem().divisore : 1); ++n)
         m_children.seat(n);
 }
 
@@ -150,8 +142,8 @@ void CandyBoard::sayStep(int step)
 {
     // The caption follows the sentence, and the wait for the next step
     // begins when both are done; the last step leaves the clock stopped.
-    m_voice->say(m_words->step(step, m_problem), [this, step] {
-        m_words->write(step, m_problem);
+    m_voice->say(m_words->step(step, problem()), [this, step] {
+        m_words->write(step, problem());
         if (step < StepSequencer::Steps) {
             m_steps.waitFrom(clockSeconds());
             m_timer->start();
@@ -212,11 +204,11 @@ void CandyBoard::share(int child, int candy)
 void CandyBoard::openPanel()
 {
     m_flow.panelOpened();
-    m_panel->open(m_problem.dividendo, m_problem.divisore);
-    const SharedValues &values = shared();
-    QList<AnswerChain::Answer> answers {{m_panel->text1(), AnswerChain::reading(values.quoziente)}};
+    m_panel->open(problem().dividendo, problem().divisore);
+    const CandyProblem &p = problem();
+    QList<AnswerChain::Answer> answers {{m_panel->text1(), AnswerChain::reading(p.quoziente)}};
     if (AnswerBox *text2 = m_panel->text2())
-        answers.append({text2, AnswerChain::reading(values.resto)});
+        answers.append({text2, AnswerChain::reading(p.resto)});
     m_answers->start(answers);
 }
 
@@ -224,7 +216,7 @@ void CandyBoard::answerSolved(AnswerBox *last)
 {
     m_flow.solved();
     addRight(false); // the count is shown when "avanti" is clicked
-    m_voice->say(m_words->solution(m_problem), [this, last] {
+    m_voice->say(m_words->solution(problem()), [this, last] {
         last->setEnabled(false);
         waitForAvanti();
     });

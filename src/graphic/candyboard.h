@@ -6,7 +6,6 @@
 #include "boardflow.h"
 #include "boardlayout.h"
 #include "boardsetup.h"
-#include "candyproblem.h"
 #include "candysharing.h"
 #include "candytable.h"
 #include "childrenrow.h"
@@ -47,7 +46,8 @@ public:
     State state() const { return m_flow.state(); }
     bool speaking() const;
     const BoardLayout &layout() const { return m_layout; }
-    const CandyProblem &problem() const { return m_problem; }
+    // The problem drawn in the first step, kept by the sharing.
+    const CandyProblem &problem() const { return m_sharing.problem(); }
     const CandySharing &sharing() const { return m_sharing; }
     int passo() const { return m_steps.passo(); }
     quint64 boardId() const { return m_boardId; }
@@ -78,7 +78,6 @@ private:
     const quint64 m_boardId;
     CandySharing m_sharing;
     StepSequencer m_steps;
-    CandyProblem m_problem;
     CandyTable m_table; // made first: the children stand in front of the candies
     ChildrenRow m_children;
     std::unique_ptr<BoardWords> m_words;

@@ -323,24 +323,20 @@ void TestBoardPlay::onlyOwnCandiesAreTaken()
     b.open(ScreenId::Form6, 2, 2);
     b.introduce();
     Form6 other;
-    const auto dropped = [&](QWidget *target, QMimeData *mime) {
-        const std::unique_ptr<QMimeData> owned(mime);
-        return dropOn(target, mime);
-    };
     auto *text = new QMimeData;
     text->setText(QStringLiteral("caramella"));
-    QVERIFY(!dropped(b.child(0), text));
+    QVERIFY(!dropOn(b.child(0), text));
     auto *file = new QMimeData;
     file->setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/caramella.svg"))});
-    QVERIFY(!dropped(b.child(0), file));
-    QVERIFY(!dropped(b.child(0), CandyDrag::mimeData(other.boardId(), 0)));
+    QVERIFY(!dropOn(b.child(0), file));
+    QVERIFY(!dropOn(b.child(0), CandyDrag::mimeData(other.boardId(), 0)));
     auto *forged = new QMimeData;
     forged->setData(CandyDrag::mimeType(), "0 1 x");
-    QVERIFY(!dropped(b.child(0), forged));
-    dropped(b.child(2), CandyDrag::mimeData(b.board->boardId(), 0)); // not in play: no candy
+    QVERIFY(!dropOn(b.child(0), forged));
+    dropOn(b.child(2), CandyDrag::mimeData(b.board->boardId(), 0)); // not in play: no candy
     QCOMPARE(b.candiesOnTable(), 4);
 
-    QVERIFY(dropped(b.child(1), CandyDrag::mimeData(b.board->boardId(), 3)));
+    QVERIFY(dropOn(b.child(1), CandyDrag::mimeData(b.board->boardId(), 3)));
     QVERIFY(b.candy(3)->isHidden());
     QVERIFY(!b.disc(9)->isHidden());
     QCOMPARE(b.candiesOnTable(), 3);

@@ -107,7 +107,7 @@ void TestCandyBoard::introduction()
     QVERIFY(!b.candy(candies - 1)->isHidden());
     QCOMPARE(b.text(QStringLiteral("Label3")), QStringLiteral("ci sono %1 caramelle").arg(candies));
     QVERIFY(!b.control(QStringLiteral("Label3"))->isHidden());
-    QCOMPARE(int(shared().dividendo), candies);
+    QCOMPARE(b.board->problem().dividendo, candies);
     QVERIFY(b.child(0)->isHidden());
 
     env.sound.clear();

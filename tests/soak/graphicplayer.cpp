@@ -22,22 +22,9 @@ using namespace Quozzoli;
 
 namespace {
 
-QWidget *candy(CandyBoard *board, int i)
-{
-    return board->findChild<QWidget *>(QStringLiteral("PicCaramelle_%1").arg(i));
-}
-
 QWidget *disc(CandyBoard *board, int i)
 {
     return board->findChild<QWidget *>(QStringLiteral("Shape1_%1").arg(i));
-}
-
-int candiesOnTable(CandyBoard *board)
-{
-    int shown = 0;
-    for (int i = 0; i < CandyBoard::Candies; ++i)
-        shown += candy(board, i)->isHidden() ? 0 : 1;
-    return shown;
 }
 
 // Lets the board finish its sentence: real files take their time.
