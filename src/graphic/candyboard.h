@@ -34,7 +34,6 @@ class CandyBoard : public ExerciseScreen
 public:
     static constexpr int Candies = CandyTable::Candies;
 
-    using State = BoardFlow::State;
     using Setup = BoardSetup;
 
     explicit CandyBoard(const Setup &setup, QWidget *parent = nullptr);
@@ -43,7 +42,6 @@ public:
     void formActivate() override;
     void nuovaDivisione() override;
 
-    State state() const { return m_flow.state(); }
     bool speaking() const;
     const BoardLayout &layout() const { return m_layout; }
     // The problem drawn in the first step, kept by the sharing.
