@@ -22,7 +22,8 @@ namespace Quozzoli {
 //   WaitingForRemainder step 3 if not yet     -                     remainder      -
 //   Solved              step 3 if not yet     -                     -              next problem
 //
-// A right quotient leads to WaitingForRemainder on the boards that ask for
+// The first four states are the step reached, which the step clock keeps;
+// the flow asks it. A right quotient leads to WaitingForRemainder on the boards that ask for
 // it, to Solved on the others; a right remainder to Solved. A key typed in
 // an answer box reaches it in every state. Besides, the board may be
 // speaking: then every input is held and handled, in order, once the
@@ -56,6 +57,8 @@ public:
     struct Board
     {
         std::function<bool()> speaking;
+        // The step of the introduction reached (0 to 3).
+        std::function<int()> stepReached;
         // The candy a key gives: the last one on the table.
         std::function<int()> lastCandy;
         std::function<void(int child, int candy)> share;
@@ -66,10 +69,9 @@ public:
 
     explicit BoardFlow(Board board);
 
-    State state() const { return m_state; }
+    State state() const;
 
     void newProblem() { m_state = State::WaitingForStep1; }
-    void step(int step);
     void panelOpened() { m_state = State::AnswerPanelOpen; }
     // A right quotient with the remainder still to answer.
     void quotientRight();
@@ -89,6 +91,7 @@ private:
     void handle(const Action &input);
 
     Board m_board;
+    // WaitingForStep1 until the panel opens: the step says the state then.
     State m_state = State::WaitingForStep1;
     std::deque<Action> m_held;
 };

@@ -43,6 +43,7 @@ CandyBoard::CandyBoard(const Setup &setup, QWidget *parent)
     , m_voice(new BoardVoice(this))
     , m_flow({
           .speaking = [this] { return m_voice->speaking(); },
+          .stepReached = [this] { return m_steps.passo(); },
           .lastCandy = [this] { return m_table.last(); },
           .share = [this](int child, int candy) { share(child, candy); },
           .type = [](const Action &typed) { typed.box->type(typed.typed); },
@@ -115,7 +116,6 @@ void CandyBoard::timer1Timer()
     if (step == 0)
         return;
     m_timer->stop();
-    m_flow.step(step);
     if (step == 1)
         primoPasso();
     else if (step == 2)

@@ -54,16 +54,12 @@ Seen seen(const BoardDriver &b, const TestEnvironment &env)
     return s;
 }
 
-Qt::Key digitKey(QChar digit)
-{
-    return Qt::Key(Qt::Key_0 + digit.digitValue());
-}
-
 // Presses and releases a digit key wherever the focus is on the board.
 void press(const BoardDriver &b, QChar digit, Qt::KeyboardModifiers modifiers = {})
 {
     QWidget *focus = b.board->focusWidget();
-    QTest::keyClick(focus && focus->isVisible() ? focus : b.board, digitKey(digit), modifiers);
+    QTest::keyClick(focus && focus->isVisible() ? focus : b.board,
+                    Qt::Key(Qt::Key_0 + digit.digitValue()), modifiers);
 }
 
 void openActive(BoardDriver &b, ScreenId id, const QList<int> &problem)
