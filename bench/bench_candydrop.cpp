@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Quozzoli developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A candy dropped on a child of a candy board (through the board's drop
-// handler, as a finished drag calls it), to the tray updated on view: taken
+// A candy dropped on a child of a candy board (a drag entering the child's
+// picture and dropping there, as a finished drag ends), to the tray updated on view: taken
 // into the tray, taken and completing the sharing (the answer panel opens),
 // or refused as one too many (sad face and count; the warning prompt is
 // played by the silent test double, so its own length is not counted).
@@ -11,6 +11,7 @@
 #include "benchenvironment.h"
 #include "boardlayout.h"
 #include "candyboard.h"
+#include "candydrop.h"
 #include "latency.h"
 #include "picturebutton.h"
 
@@ -106,12 +107,12 @@ void BenchCandyDrop::drop()
             if (drop == Drop::Completes)
                 before = divisore * quoziente - 1;
             for (int i = 0; i < before; ++i)
-                board->imBambinoDragDrop(i / each, firstCandy());
+                dropCandy(board, i / each, firstCandy());
             child = drop == Drop::Completes ? (divisore * quoziente - 1) / each : 0;
             candy = firstCandy();
         },
         [&] {
-            board->imBambinoDragDrop(child, candy);
+            dropCandy(board, child, candy);
             Latency::settle();
         });
     QCOMPARE(board->frame2()->isVisible(), drop == Drop::Completes);

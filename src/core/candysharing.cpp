@@ -17,19 +17,17 @@ constexpr int SlotTops[3] = {960, 600, 240}; // bottom row first
 void CandySharing::clear()
 {
     m_counts.fill(0);
-    m_divisore = 0;
-    m_quoziente = 0;
+    m_problem = {};
     m_served = 0;
     m_started = false;
     m_complete = false;
 }
 
-void CandySharing::start(int divisore, int quoziente)
+void CandySharing::start(const CandyProblem &problem)
 {
     clear();
-    m_divisore = divisore;
-    m_quoziente = quoziente;
-    m_started = divisore > 0 && quoziente > 0;
+    m_problem = problem;
+    m_started = problem.divisore > 0 && problem.quoziente > 0;
 }
 
 int CandySharing::count(int child) const
@@ -42,7 +40,7 @@ bool CandySharing::takesPart(int child) const
     if (!m_started || m_complete || child < 0 || child >= Children)
         return false;
     if (m_mode == SharingMode::Partition)
-        return child < m_divisore;
+        return child < m_problem.divisore;
     return child == m_served;
 }
 
@@ -55,10 +53,10 @@ CandySharing::Outcome CandySharing::drop(int child)
     if (m_mode == SharingMode::Partition) {
         // Refusals are counted too, so a child that refused once goes on
         // refusing.
-        if (++count > m_quoziente)
+        if (++count > m_problem.quoziente)
             return Outcome::Refused;
-        for (int n = 0; n < m_divisore; ++n) {
-            if (m_counts[n] < m_quoziente)
+        for (int n = 0; n < m_problem.divisore; ++n) {
+            if (m_counts[n] < m_problem.quoziente)
                 return Outcome::Taken;
         }
         m_complete = true;
@@ -66,9 +64,9 @@ CandySharing::Outcome CandySharing::drop(int child)
     }
 
     ++count;
-    if (count != m_divisore)
+    if (count != m_problem.divisore)
         return Outcome::Taken;
-    if (child >= m_quoziente - 1) {
+    if (child >= m_problem.quoziente - 1) {
         m_complete = true;
         return Outcome::Complete;
     }

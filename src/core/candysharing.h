@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "candyproblem.h"
+
 #include <array>
 
 namespace Quozzoli {
@@ -12,7 +14,8 @@ enum class SharingMode {
     Quotition, // each child must get a given number; children come one at a time
 };
 
-// Who holds how many candies, and what a candy dropped on a child does.
+// The problem of a candy board, who holds how many of its candies, and what
+// a candy dropped on a child does.
 class CandySharing
 {
 public:
@@ -35,8 +38,10 @@ public:
 
     // Nobody takes part: the board is empty.
     void clear();
-    // A new problem: the divisor and the quotient of the board's meaning.
-    void start(int divisore, int quoziente);
+    // A new problem to share.
+    void start(const CandyProblem &problem);
+
+    const CandyProblem &problem() const { return m_problem; }
 
     Outcome drop(int child);
 
@@ -62,8 +67,7 @@ private:
     bool takesPart(int child) const;
 
     SharingMode m_mode;
-    int m_divisore = 0;
-    int m_quoziente = 0;
+    CandyProblem m_problem;
     int m_served = 0;
     bool m_started = false;
     bool m_complete = false;

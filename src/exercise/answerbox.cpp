@@ -31,6 +31,21 @@ void AnswerBox::setBoxColour(const QColor &colour, const QColor &textColour)
     setPalette(p);
 }
 
+static bool edits(const AnswerBox::Keystroke &keystroke)
+{
+    switch (keystroke.key) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return !keystroke.text.isEmpty() && keystroke.text.front().isPrint();
+    }
+}
+
 static bool isEnter(const QKeyEvent *event)
 {
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
@@ -45,7 +60,42 @@ void AnswerBox::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
+    // Only what edits the box is kept; other keys go their way at once.
+    const Keystroke keystroke {event->key(), event->text()};
+    if (m_gate && edits(keystroke) && m_gate(keystroke)) {
+        event->accept();
+        return;
+    }
     QLineEdit::keyPressEvent(event);
+}
+
+void AnswerBox::type(const Keystroke &keystroke)
+{
+    if (!isEnabled())
+        return; // closed meanwhile: it takes no keys now
+    switch (keystroke.key) {
+    case Qt::Key_Backspace:
+        backspace();
+        return;
+    case Qt::Key_Delete:
+        del();
+        return;
+    case Qt::Key_Left:
+        cursorBackward(false);
+        return;
+    case Qt::Key_Right:
+        cursorForward(false);
+        return;
+    case Qt::Key_Home:
+        home(false);
+        return;
+    case Qt::Key_End:
+        end(false);
+        return;
+    default:
+        if (edits(keystroke))
+            insert(keystroke.text);
+    }
 }
 
 void AnswerBox::focusOutEvent(QFocusEvent *event)

@@ -118,11 +118,12 @@ void ExerciseScreen::useOwnCounters()
 }
 
 AnswerChain *ExerciseScreen::makeAnswerChain(const QList<AnswerBox *> &boxes,
-                                             AnswerChain::Rules rules)
+                                             AnswerChain::Rules rules, bool judgesOnEnter)
 {
     auto *chain = new AnswerChain(boxes, rules, this);
     for (AnswerBox *box : boxes) {
-        connect(box, &AnswerBox::enterReleased, chain, [chain, box] { chain->judge(box); });
+        if (judgesOnEnter)
+            connect(box, &AnswerBox::enterReleased, chain, [chain, box] { chain->judge(box); });
     }
     connect(chain, &AnswerChain::wrong, this, &ExerciseScreen::wrongEntry);
     // A right entry shows the happy face, the solving one always: a child who

@@ -47,8 +47,11 @@ protected:
     void useOwnCounters();
 
     // The chain that judges these boxes, its verdicts shown on this screen:
-    // a wrong entry by wrongEntry(), a solved problem by answerSolved().
-    AnswerChain *makeAnswerChain(const QList<AnswerBox *> &boxes, AnswerChain::Rules rules = {});
+    // a wrong entry by wrongEntry(), a solved problem by answerSolved(). It
+    // judges a box when Enter is released in it, unless the screen says it
+    // will tell the chain itself.
+    AnswerChain *makeAnswerChain(const QList<AnswerBox *> &boxes, AnswerChain::Rules rules = {},
+                                 bool judgesOnEnter = true);
 
     // Both counts to 0, both labels to "0".
     void resetCounters();

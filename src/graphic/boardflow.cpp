@@ -3,20 +3,21 @@
 
 #include "boardflow.h"
 
+#include <algorithm>
+
 namespace Quozzoli {
 
 BoardFlow::BoardFlow(Board board)
     : m_board(std::move(board))
 { }
 
-void BoardFlow::step(int step)
+BoardFlow::State BoardFlow::state() const
 {
-    if (step == 1)
-        m_state = State::CandiesShown;
-    else if (step == 2)
-        m_state = State::ChildrenShown;
-    else if (step == 3 && m_state == State::ChildrenShown)
-        m_state = State::Sharing;
+    if (m_state != State::WaitingForStep1)
+        return m_state;
+    constexpr State Introduction[]
+        = {State::WaitingForStep1, State::CandiesShown, State::ChildrenShown, State::Sharing};
+    return Introduction[std::clamp(m_board.stepReached(), 0, 3)];
 }
 
 void BoardFlow::quotientRight()
@@ -27,10 +28,16 @@ void BoardFlow::quotientRight()
 
 void BoardFlow::receive(const Action &input)
 {
-    if (m_board.speaking() || !m_held.empty())
-        m_held.push_back(input);
-    else
+    if (!hold(input))
         handle(input);
+}
+
+bool BoardFlow::hold(const Action &input)
+{
+    if (!m_board.speaking() && m_held.empty())
+        return false;
+    m_held.push_back(input);
+    return true;
 }
 
 void BoardFlow::handleHeld()
@@ -44,9 +51,9 @@ void BoardFlow::handleHeld()
 
 void BoardFlow::handle(const Action &input)
 {
-    const bool sharing = m_state == State::ChildrenShown || m_state == State::Sharing;
-    const bool answering
-        = m_state == State::AnswerPanelOpen || m_state == State::WaitingForRemainder;
+    const State state = this->state();
+    const bool sharing = state == State::ChildrenShown || state == State::Sharing;
+    const bool answering = state == State::AnswerPanelOpen || state == State::WaitingForRemainder;
     switch (input.kind) {
     case Action::Kind::Drop:
         if (sharing)
@@ -65,7 +72,7 @@ void BoardFlow::handle(const Action &input)
             m_board.judge(input.box);
         break;
     case Action::Kind::Avanti:
-        if (m_state == State::Solved)
+        if (state == State::Solved)
             m_board.nextProblem();
         break;
     }

@@ -3,14 +3,12 @@
 
 #pragma once
 
-#include <QString>
+#include "answerbox.h"
 
 #include <deque>
 #include <functional>
 
 namespace Quozzoli {
-
-class AnswerBox;
 
 // The course of one problem on a candy board, and what the child's input
 // does in each of its states:
@@ -24,11 +22,13 @@ class AnswerBox;
 //   WaitingForRemainder step 3 if not yet     -                     remainder      -
 //   Solved              step 3 if not yet     -                     -              next problem
 //
-// A right quotient leads to WaitingForRemainder on the boards that ask for
+// The first four states are the step reached, which the step clock keeps;
+// the flow asks it. A right quotient leads to WaitingForRemainder on the boards that ask for
 // it, to Solved on the others; a right remainder to Solved. A key typed in
 // an answer box reaches it in every state. Besides, the board may be
 // speaking: then every input is held and handled, in order, once the
-// sentence has ended. Closing the board drops what was held.
+// sentence has ended. Closing the board drops what was held. A key typed in
+// a box comes here only to be held: otherwise the box takes it at once.
 class BoardFlow
 {
 public:
@@ -50,21 +50,15 @@ public:
         int child = -1;
         int candy = -1;
         AnswerBox *box = nullptr;
-        // A key typed in the box: pressed or released, and what it was.
-        struct Typed
-        {
-            bool press = true;
-            int key = 0;
-            Qt::KeyboardModifiers modifiers {};
-            QString text {};
-            bool autoRepeat = false;
-        } typed {};
+        AnswerBox::Keystroke typed {};
     };
 
     // What the flow has the board do.
     struct Board
     {
         std::function<bool()> speaking;
+        // The step of the introduction reached (0 to 3).
+        std::function<int()> stepReached;
         // The candy a key gives: the last one on the table.
         std::function<int()> lastCandy;
         std::function<void(int child, int candy)> share;
@@ -75,10 +69,9 @@ public:
 
     explicit BoardFlow(Board board);
 
-    State state() const { return m_state; }
+    State state() const;
 
     void newProblem() { m_state = State::WaitingForStep1; }
-    void step(int step);
     void panelOpened() { m_state = State::AnswerPanelOpen; }
     // A right quotient with the remainder still to answer.
     void quotientRight();
@@ -86,6 +79,9 @@ public:
 
     // The input is handled now, or held if the board speaks or holds some.
     void receive(const Action &input);
+    // The input is held if the board speaks or holds some; if not (false),
+    // the caller acts on it now.
+    bool hold(const Action &input);
     // The board is quiet again: what was held is handled, in order, until
     // it speaks again.
     void handleHeld();
@@ -95,6 +91,7 @@ private:
     void handle(const Action &input);
 
     Board m_board;
+    // WaitingForStep1 until the panel opens: the step says the state then.
     State m_state = State::WaitingForStep1;
     std::deque<Action> m_held;
 };

@@ -6,7 +6,6 @@
 #include "answerbox.h"
 #include "answerchain.h"
 #include "answerpanel.h"
-#include "boardinput.h"
 #include "boardvoice.h"
 #include "boardwords.h"
 #include "candydrag.h"
@@ -14,10 +13,10 @@
 #include "clock.h"
 #include "picturebutton.h"
 #include "services.h"
-#include "sharedvalues.h"
 #include "soundfiles.h"
 #include "svgpicture.h"
 
+#include <QKeyEvent>
 #include <QTimer>
 
 namespace Quozzoli {
@@ -40,15 +39,15 @@ CandyBoard::CandyBoard(const Setup &setup, QWidget *parent)
     , m_children(m_boardId, canvas())
     , m_words(std::make_unique<BoardWords>(m_layout, canvas()))
     , m_panel(new AnswerPanel(m_layout, canvas()))
-    , m_input(new BoardInput(this, m_children, m_panel->boxes()))
     , m_timer(new QTimer(this))
     , m_voice(new BoardVoice(this))
     , m_flow({
           .speaking = [this] { return m_voice->speaking(); },
+          .stepReached = [this] { return m_steps.passo(); },
           .lastCandy = [this] { return m_table.last(); },
           .share = [this](int child, int candy) { share(child, candy); },
-          .type = [this](const Action &typed) { m_input->letThrough(typed); },
-          .judge = [this](AnswerBox *box) { m_input->letThrough(box); }, // to the answer chain
+          .type = [](const Action &typed) { typed.box->type(typed.typed); },
+          .judge = [this](AnswerBox *box) { m_answers->judge(box); },
           .nextProblem = [this] { nextProblem(); },
       })
 {
@@ -58,13 +57,25 @@ CandyBoard::CandyBoard(const Setup &setup, QWidget *parent)
     // What was held waits for the events that came with the sentence's end.
     connect(
         m_voice, &BoardVoice::quiet, this, [this] { m_flow.handleHeld(); }, Qt::QueuedConnection);
-    connect(m_input, &BoardInput::acted, this,
-            [this](const Action &input) { m_flow.receive(input); });
+    for (int n = 0; n < m_children.size(); ++n) {
+        connect(m_children.child(n), &ChildPicture::candyDropped, this,
+                [this](int child, int candy) {
+                    m_flow.receive({.kind = Action::Kind::Drop, .child = child, .candy = candy});
+                });
+    }
     // An empty box is a wrong answer here, and the face changes only when
-    // the whole division is right.
+    // the whole division is right. Enter goes to the chain through the flow,
+    // and what is typed during a prompt is kept until its end.
     m_panel->takeIn(bottoneAvanti());
-    m_answers
-        = makeAnswerChain(m_panel->boxes(), {.judgesEmpty = true, .everyRightEntrySmiles = false});
+    m_answers = makeAnswerChain(m_panel->boxes(),
+                                {.judgesEmpty = true, .everyRightEntrySmiles = false}, false);
+    for (AnswerBox *box : m_panel->boxes()) {
+        box->setGate([this, box](const AnswerBox::Keystroke &typed) {
+            return m_flow.hold({.kind = Action::Kind::Type, .box = box, .typed = typed});
+        });
+        connect(box, &AnswerBox::enterReleased, this,
+                [this, box] { m_flow.receive({.kind = Action::Kind::Enter, .box = box}); });
+    }
     // A right entry before the last is the quotient: the remainder is asked.
     connect(m_answers, &AnswerChain::right, this, [this] { m_flow.quotientRight(); });
     // The panel covers the children and, where it reaches them, the counts;
@@ -105,7 +116,6 @@ void CandyBoard::timer1Timer()
     if (step == 0)
         return;
     m_timer->stop();
-    m_flow.step(step);
     if (step == 1)
         primoPasso();
     else if (step == 2)
@@ -115,23 +125,16 @@ void CandyBoard::timer1Timer()
 
 void CandyBoard::primoPasso()
 {
-    m_problem = m_layout.rule().draw(Services::random());
-    SharedValues &values = shared();
-    values.divisore = std::int16_t(m_problem.divisore);
-    values.quoziente = std::int16_t(m_problem.quoziente);
-    if (m_layout.remainder)
-        values.resto = std::int16_t(m_problem.resto);
-    values.dividendo = std::int16_t(m_problem.dividendo);
-    m_sharing.start(m_problem.divisore, m_problem.quoziente);
-    m_table.lay(m_problem.dividendo);
+    m_sharing.start(m_layout.rule().draw(Services::random()));
+    m_table.lay(problem().dividendo);
 }
 
 void CandyBoard::secondoPasso()
 {
     // Partition: every child in play; quotition: the first of those to serve.
     const bool partition = m_layout.sharing == SharingMode::Partition;
-    m_children.emptyTrays(partition ? m_problem.divisore : m_problem.quoziente);
-    for (int n = 0; n < (partition ? m_problem.divisore : 1); ++n)
+    m_children.emptyTrays(partition ? problem().divisore : problem().quoziente);
+    for (int n = 0; n < (partition ? problem().divisore : 1); ++n)
         m_children.seat(n);
 }
 
@@ -139,8 +142,8 @@ void CandyBoard::sayStep(int step)
 {
     // The caption follows the sentence, and the wait for the next step
     // begins when both are done; the last step leaves the clock stopped.
-    m_voice->say(m_words->step(step, m_problem), [this, step] {
-        m_words->write(step, m_problem);
+    m_voice->say(m_words->step(step, problem()), [this, step] {
+        m_words->write(step, problem());
         if (step < StepSequencer::Steps) {
             m_steps.waitFrom(clockSeconds());
             m_timer->start();
@@ -155,9 +158,21 @@ bool CandyBoard::speaking() const
 
 // The child's input goes through the flow, which may hold it.
 
-void CandyBoard::imBambinoDragDrop(int child, int candy)
+// The digits 1 to 5 share without a mouse, those of the keypad too, as
+// ordinary key presses that a screen reader hears; an answer box in focus
+// takes them as its text. A held key gives one candy, not one per repeat.
+void CandyBoard::keyPressEvent(QKeyEvent *event)
 {
-    m_flow.receive({.kind = Action::Kind::Drop, .child = child, .candy = candy});
+    const int child = event->key() - Qt::Key_1;
+    const bool digit = child >= 0 && child < CandySharing::Children
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (!digit || qobject_cast<AnswerBox *>(focusWidget())) {
+        ExerciseScreen::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat())
+        m_flow.receive({.kind = Action::Kind::Key, .child = child});
 }
 
 void CandyBoard::bottoneAvantiClick()
@@ -167,9 +182,7 @@ void CandyBoard::bottoneAvantiClick()
 
 void CandyBoard::share(int child, int candy)
 {
-    // Only a child in view takes a drop.
-    if (child < 0 || child >= m_children.size() || !m_table.holds(candy)
-        || m_children.child(child)->isHidden() || !m_children.child(child)->isEnabled())
+    if (!m_table.holds(candy))
         return;
     const CandySharing::Outcome outcome = m_sharing.drop(child);
     if (outcome == CandySharing::Outcome::Ignored)
@@ -191,11 +204,11 @@ void CandyBoard::share(int child, int candy)
 void CandyBoard::openPanel()
 {
     m_flow.panelOpened();
-    m_panel->open(m_problem.dividendo, m_problem.divisore);
-    const SharedValues &values = shared();
-    QList<AnswerChain::Answer> answers {{m_panel->text1(), AnswerChain::reading(values.quoziente)}};
+    m_panel->open(problem().dividendo, problem().divisore);
+    const CandyProblem &p = problem();
+    QList<AnswerChain::Answer> answers {{m_panel->text1(), AnswerChain::reading(p.quoziente)}};
     if (AnswerBox *text2 = m_panel->text2())
-        answers.append({text2, AnswerChain::reading(values.resto)});
+        answers.append({text2, AnswerChain::reading(p.resto)});
     m_answers->start(answers);
 }
 
@@ -203,7 +216,7 @@ void CandyBoard::answerSolved(AnswerBox *last)
 {
     m_flow.solved();
     addRight(false); // the count is shown when "avanti" is clicked
-    m_voice->say(m_words->solution(m_problem), [this, last] {
+    m_voice->say(m_words->solution(problem()), [this, last] {
         last->setEnabled(false);
         waitForAvanti();
     });

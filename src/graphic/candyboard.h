@@ -6,7 +6,6 @@
 #include "boardflow.h"
 #include "boardlayout.h"
 #include "boardsetup.h"
-#include "candyproblem.h"
 #include "candysharing.h"
 #include "candytable.h"
 #include "childrenrow.h"
@@ -19,7 +18,6 @@ namespace Quozzoli {
 
 class AnswerChain;
 class AnswerPanel;
-class BoardInput;
 class BoardVoice;
 class BoardWords;
 
@@ -36,7 +34,6 @@ class CandyBoard : public ExerciseScreen
 public:
     static constexpr int Candies = CandyTable::Candies;
 
-    using State = BoardFlow::State;
     using Setup = BoardSetup;
 
     explicit CandyBoard(const Setup &setup, QWidget *parent = nullptr);
@@ -45,13 +42,10 @@ public:
     void formActivate() override;
     void nuovaDivisione() override;
 
-    // A candy of this board dropped on a child picture.
-    void imBambinoDragDrop(int child, int candy);
-
-    State state() const { return m_flow.state(); }
     bool speaking() const;
     const BoardLayout &layout() const { return m_layout; }
-    const CandyProblem &problem() const { return m_problem; }
+    // The problem drawn in the first step, kept by the sharing.
+    const CandyProblem &problem() const { return m_sharing.problem(); }
     const CandySharing &sharing() const { return m_sharing; }
     int passo() const { return m_steps.passo(); }
     quint64 boardId() const { return m_boardId; }
@@ -64,6 +58,7 @@ public slots:
 protected:
     void bottoneAvantiClick() override;
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void answerSolved(AnswerBox *last) override;
 
 private:
@@ -81,12 +76,10 @@ private:
     const quint64 m_boardId;
     CandySharing m_sharing;
     StepSequencer m_steps;
-    CandyProblem m_problem;
     CandyTable m_table; // made first: the children stand in front of the candies
     ChildrenRow m_children;
     std::unique_ptr<BoardWords> m_words;
     AnswerPanel *m_panel;
-    BoardInput *m_input;
     AnswerChain *m_answers;
     QTimer *m_timer;
     BoardVoice *m_voice;

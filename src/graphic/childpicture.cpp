@@ -27,8 +27,6 @@ ChildPicture::ChildPicture(int index, quint64 board, QWidget *parent)
 
 int ChildPicture::candyIn(const QDropEvent *event) const
 {
-    if (!isVisible() || !isEnabled())
-        return -1;
     return CandyDrag::candyFrom(event->mimeData(), m_board);
 }
 

@@ -7,8 +7,9 @@
 
 namespace Quozzoli {
 
-// A child on the board: the only place a candy can be dropped. It takes a
-// candy of its own board only while it is shown and enabled.
+// A child on the board: the only place a candy can be dropped. It takes
+// only candies of its own board; whether the child may have one is the
+// sharing's to say.
 class ChildPicture : public SvgPicture
 {
     Q_OBJECT

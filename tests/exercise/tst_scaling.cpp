@@ -13,12 +13,10 @@
 #include "testenvironment.h"
 
 #include <QAbstractButton>
-#include <QMimeData>
 #include <QRegularExpression>
 #include <QTest>
 
 #include <cmath>
-#include <memory>
 
 using namespace Quozzoli;
 
@@ -249,14 +247,7 @@ void TestScaling::scaledScreensWork()
             int candy = 0;
             while (b.candy(candy)->isHidden())
                 ++candy;
-            const std::unique_ptr<QMimeData> mime(CandyDrag::mimeData(b.board->boardId(), candy));
-            const QPoint at = target->rect().center();
-            QDragEnterEvent enter(at, Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(target, &enter);
-            QVERIFY(enter.isAccepted());
-            QDropEvent drop(at, Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(target, &drop);
-            QCoreApplication::processEvents();
+            QVERIFY(dropOn(target, CandyDrag::mimeData(b.board->boardId(), candy)));
         }
         QCOMPARE(b.candiesOnTable(), resto);
         AnswerPanel *panel = b.board->frame2();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "candyboard.h"
+#include "candydrop.h"
 #include "testenvironment.h"
 
 #include <QLabel>
@@ -78,26 +79,20 @@ struct BoardDriver
     {
         return board->findChild<T *>(name);
     }
-    QWidget *candy(int i) const { return control(QStringLiteral("PicCaramelle_%1").arg(i)); }
+    QWidget *candy(int i) const { return ::candy(board, i); }
     QWidget *child(int n) const { return control(QStringLiteral("ImBambino_%1").arg(n)); }
     QWidget *tray(int n) const { return control(QStringLiteral("Frame1_%1").arg(n)); }
     QWidget *disc(int i) const { return control(QStringLiteral("Shape1_%1").arg(i)); }
     QString text(const QString &name) const { return control<QLabel>(name)->text(); }
 
-    int candiesOnTable() const
-    {
-        int shown = 0;
-        for (int i = 0; i < Quozzoli::CandyBoard::Candies; ++i)
-            shown += candy(i)->isHidden() ? 0 : 1;
-        return shown;
-    }
+    int candiesOnTable() const { return ::candiesOnTable(board); }
 
     // Drops the first candy still on the table on the child.
     void drop(int child)
     {
         for (int i = 0; i < Quozzoli::CandyBoard::Candies; ++i) {
             if (!candy(i)->isHidden()) {
-                board->imBambinoDragDrop(child, i);
+                dropCandy(board, child, i);
                 return;
             }
         }

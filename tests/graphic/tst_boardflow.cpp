@@ -74,10 +74,12 @@ void TestBoardFlow::flow()
     QFETCH(QString, acted);
     QFETCH(State, state);
     bool speaking = false;
+    int step = 0;
     QList<int> table {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
     QStringList log;
     BoardFlow flow({
         .speaking = [&] { return speaking; },
+        .stepReached = [&] { return step; },
         .lastCandy = [&] { return table.last(); },
         .share =
             [&](int child, int candy) {
@@ -99,10 +101,12 @@ void TestBoardFlow::flow()
             speaking = event == "say";
         if (event == "quiet")
             log << QStringLiteral("|");
+        if (event == "new")
+            step = 0; // as the board's clock restarts
         if (changes.contains(event))
             (flow.*changes[event])();
         else if (event.size() == 1)
-            flow.step(event.toInt());
+            step = event.toInt();
         else if (event.startsWith("drop"))
             flow.receive({Kind::Drop, event[4].digitValue(), event[6].digitValue()});
         else if (event.startsWith("key"))

@@ -12,7 +12,6 @@
 #include "sharedvalues.h"
 #include "svgpicture.h"
 
-#include <QDropEvent>
 #include <QMimeData>
 #include <QTest>
 #include <QUrl>
@@ -105,7 +104,7 @@ void TestBoardPlay::refusedDrop()
     b.drop(0);
     b.drop(0);
     env.sound.clear();
-    b.board->imBambinoDragDrop(0, 2);
+    dropCandy(b.board, 0, 2);
     QVERIFY(!b.candy(2)->isHidden()); // the candy stays on the table
     QVERIFY(b.disc(2)->isHidden());
     QVERIFY(!b.board->comandoIconaNo()->isHidden());
@@ -114,7 +113,7 @@ void TestBoardPlay::refusedDrop()
     QCOMPARE(shared().numeroErrati.value(), 1);
     QCOMPARE(env.sound.relativePaths(Mode::Synchronous), QStringList {Attento});
     QCOMPARE(env.sound.relativePaths().size(), 1);
-    b.board->imBambinoDragDrop(0, 2);
+    dropCandy(b.board, 0, 2);
     QCOMPARE(b.board->etichettaErrati()->text(), QStringLiteral(" 2"));
     b.drop(1);
     b.drop(1);
@@ -324,30 +323,20 @@ void TestBoardPlay::onlyOwnCandiesAreTaken()
     b.open(ScreenId::Form6, 2, 2);
     b.introduce();
     Form6 other;
-    const auto dropped = [&](QWidget *target, QMimeData *mime) {
-        const QPoint at = target->rect().center();
-        QDragEnterEvent enter(at, Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &enter);
-        QDropEvent drop(at, Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &drop);
-        QCoreApplication::processEvents();
-        delete mime;
-        return enter.isAccepted();
-    };
     auto *text = new QMimeData;
     text->setText(QStringLiteral("caramella"));
-    QVERIFY(!dropped(b.child(0), text));
+    QVERIFY(!dropOn(b.child(0), text));
     auto *file = new QMimeData;
     file->setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/caramella.svg"))});
-    QVERIFY(!dropped(b.child(0), file));
-    QVERIFY(!dropped(b.child(0), CandyDrag::mimeData(other.boardId(), 0)));
+    QVERIFY(!dropOn(b.child(0), file));
+    QVERIFY(!dropOn(b.child(0), CandyDrag::mimeData(other.boardId(), 0)));
     auto *forged = new QMimeData;
     forged->setData(CandyDrag::mimeType(), "0 1 x");
-    QVERIFY(!dropped(b.child(0), forged));
-    QVERIFY(!dropped(b.child(2), CandyDrag::mimeData(b.board->boardId(), 0))); // hidden child
+    QVERIFY(!dropOn(b.child(0), forged));
+    dropOn(b.child(2), CandyDrag::mimeData(b.board->boardId(), 0)); // not in play: no candy
     QCOMPARE(b.candiesOnTable(), 4);
 
-    QVERIFY(dropped(b.child(1), CandyDrag::mimeData(b.board->boardId(), 3)));
+    QVERIFY(dropOn(b.child(1), CandyDrag::mimeData(b.board->boardId(), 3)));
     QVERIFY(b.candy(3)->isHidden());
     QVERIFY(!b.disc(9)->isHidden());
     QCOMPARE(b.candiesOnTable(), 3);

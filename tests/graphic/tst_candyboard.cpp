@@ -107,7 +107,7 @@ void TestCandyBoard::introduction()
     QVERIFY(!b.candy(candies - 1)->isHidden());
     QCOMPARE(b.text(QStringLiteral("Label3")), QStringLiteral("ci sono %1 caramelle").arg(candies));
     QVERIFY(!b.control(QStringLiteral("Label3"))->isHidden());
-    QCOMPARE(int(shared().dividendo), candies);
+    QCOMPARE(b.board->problem().dividendo, candies);
     QVERIFY(b.child(0)->isHidden());
 
     env.sound.clear();
@@ -239,7 +239,7 @@ void TestCandyBoard::closingDuringAPrompt()
     if (stage == 0)
         b.tick(2000);
     else if (stage == 1)
-        board->imBambinoDragDrop(0, 2);
+        dropCandy(board, 0, 2);
     else
         QTest::keyClick(b.control<AnswerBox>(QStringLiteral("Text2")), Qt::Key_Return);
     QCOMPARE(env.sound.relativePaths().size(), 1); // the rest of the prompt is not played

@@ -206,7 +206,7 @@ void TestCandyRules::partitionRefusesAndCompletesInAnyOrder()
     QFETCH(QList<int>, outcomes);
     CandySharing sharing(SharingMode::Partition);
     QCOMPARE(int(sharing.drop(0)), int(Outcome::Ignored)); // no problem yet
-    sharing.start(children, share);
+    sharing.start({.divisore = children, .quoziente = share});
     for (int i = 0; i < drops.size(); ++i)
         QCOMPARE(int(sharing.drop(drops[i])), outcomes[i]);
     QVERIFY(sharing.complete());
@@ -229,7 +229,7 @@ void TestCandyRules::quotitionServesOneChildAtATime()
     QFETCH(int, each);
     QFETCH(int, children);
     CandySharing sharing(SharingMode::Quotition);
-    sharing.start(each, children);
+    sharing.start({.divisore = each, .quoziente = children});
     for (int child = 0; child < children; ++child) {
         QCOMPARE(sharing.servedChild(), child);
         if (child + 1 < CandySharing::Children)

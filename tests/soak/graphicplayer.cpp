@@ -6,6 +6,7 @@
 #include "answerbox.h"
 #include "answerpanel.h"
 #include "candyboard.h"
+#include "candydrop.h"
 #include "manualclock.h"
 #include "numberreader.h"
 #include "numericplayer.h"
@@ -21,22 +22,9 @@ using namespace Quozzoli;
 
 namespace {
 
-QWidget *candy(CandyBoard *board, int i)
-{
-    return board->findChild<QWidget *>(QStringLiteral("PicCaramelle_%1").arg(i));
-}
-
 QWidget *disc(CandyBoard *board, int i)
 {
     return board->findChild<QWidget *>(QStringLiteral("Shape1_%1").arg(i));
-}
-
-int candiesOnTable(CandyBoard *board)
-{
-    int shown = 0;
-    for (int i = 0; i < CandyBoard::Candies; ++i)
-        shown += candy(board, i)->isHidden() ? 0 : 1;
-    return shown;
 }
 
 // Lets the board finish its sentence: real files take their time.
@@ -85,7 +73,7 @@ bool GraphicPlayer::drop(CandyBoard *board, int child)
         return false;
     }
     const int before = board->sharing().count(child);
-    board->imBambinoDragDrop(child, first);
+    dropCandy(board, child, first);
     heard(board);
     ++m_tally.drops;
     if (candy(board, first)->isHidden()) {
