@@ -142,9 +142,17 @@ void ExerciseScreen::showCount(QLabel *label, const QString &text)
 {
     label->setText(text);
     // A screen reader reads a count with the heading the child sees beside it.
+    // The boards show no heading beside the right answers: it is said all the same.
+    label->setAccessibleName(countName(label));
+}
+
+QString ExerciseScreen::countName(const QLabel *label) const
+{
     const QLabel *heading = label == m_esattiLabel ? m_esattiHeading : m_erratiHeading;
-    label->setAccessibleName(heading ? heading->text() + QLatin1Char(' ') + text.trimmed()
-                                     : text.trimmed());
+    const QString title = heading ? heading->text()
+        : label == m_esattiLabel  ? QStringLiteral("Esatti")
+                                  : QStringLiteral("Errati");
+    return title + QLatin1Char(' ') + label->text().trimmed();
 }
 
 void ExerciseScreen::resetCounters()
@@ -197,16 +205,23 @@ void ExerciseScreen::wrongEntry(AnswerBox *box)
     addWrong();
     SoundCues::suonoErrato();
     box->setFocus();
+    // A screen reader speaks the verdict where the focus is.
+    box->setAccessibleDescription(QStringLiteral("risposta sbagliata, ")
+                                  + countName(m_erratiLabel));
 }
 
 void ExerciseScreen::problemSolved()
 {
     addRight();
     SoundCues::suonoEsatto();
-    if (waitsForAvanti())
+    if (waitsForAvanti()) {
         waitForAvanti();
-    else
+    } else {
         nuovaDivisione();
+        if (QWidget *focused = focusWidget())
+            focused->setAccessibleDescription(QStringLiteral("risposta giusta, ")
+                                              + countName(m_esattiLabel));
+    }
 }
 
 void ExerciseScreen::answerSolved(AnswerBox *last)
@@ -223,11 +238,15 @@ void ExerciseScreen::waitForAvanti()
     // next Tab reaches the button, the only control that takes it now.
     setFocus();
     m_avanti->setEnabled(true);
+    // The window holds the focus: a screen reader speaks the verdict there.
+    setAccessibleDescription(QStringLiteral("risposta giusta, Esatti %1. Tab: avanti")
+                                 .arg(written(m_esatti->value()).trimmed()));
 }
 
 void ExerciseScreen::bottoneAvantiClick()
 {
     m_avanti->setEnabled(false);
+    setAccessibleDescription(QString());
     nuovaDivisione();
 }
 

@@ -85,6 +85,7 @@ protected:
 private:
     void buildMenu(const QList<MenuEntry> &menu);
     void showCount(QLabel *label, const QString &text);
+    QString countName(const QLabel *label) const;
 
     Counter m_ownEsatti;
     Counter m_ownErrati;

@@ -3,6 +3,7 @@
 
 #include "answerpanel.h"
 
+#include "accessibletext.h"
 #include "answerbox.h"
 #include "boardlayout.h"
 #include "designcanvas.h"
@@ -34,6 +35,7 @@ AnswerPanel::AnswerPanel(const BoardLayout &layout, DesignCanvas *canvas)
     , m_text1(new AnswerBox(QStringLiteral("Text1"), this))
 {
     setObjectName(QStringLiteral("Frame2"));
+    AccessibleText::markGroup(this, QStringLiteral("risposta"));
     setFrameStyle(QFrame::Box | QFrame::Raised);
     setAutoFillBackground(true);
     // White on the blue panel.
