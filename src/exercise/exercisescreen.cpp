@@ -3,6 +3,7 @@
 
 #include "exercisescreen.h"
 
+#include "accessibletext.h"
 #include "answerbox.h"
 #include "dialogs.h"
 #include "navigator.h"
@@ -121,6 +122,10 @@ AnswerChain *ExerciseScreen::makeAnswerChain(const QList<AnswerBox *> &boxes,
                                              AnswerChain::Rules rules)
 {
     auto *chain = new AnswerChain(boxes, rules, this);
+    // A screen reader reads the first box with its problem, as its label.
+    if (m_problemLabel && !boxes.isEmpty()
+        && boxes.first()->parentWidget() == m_problemLabel->parentWidget())
+        m_problemLabel->setBuddy(boxes.first());
     for (AnswerBox *box : boxes) {
         connect(box, &AnswerBox::enterReleased, chain, [chain, box] { chain->judge(box); });
     }
@@ -205,7 +210,7 @@ void ExerciseScreen::wrongEntry(AnswerBox *box)
     addWrong();
     SoundCues::suonoErrato();
     box->setFocus();
-    // A screen reader speaks the verdict where the focus is.
+    // A screen reader reads the verdict with the control that has the focus.
     box->setAccessibleDescription(QStringLiteral("risposta sbagliata, ")
                                   + countName(m_erratiLabel));
 }
@@ -218,9 +223,12 @@ void ExerciseScreen::problemSolved()
         waitForAvanti();
     } else {
         nuovaDivisione();
+        // The box keeps the focus: the new problem is told with the verdict.
+        QString verdict = QStringLiteral("risposta giusta, ") + countName(m_esattiLabel);
+        if (m_problemLabel)
+            verdict += QStringLiteral(". ") + AccessibleText::spoken(m_problemLabel->text());
         if (QWidget *focused = focusWidget())
-            focused->setAccessibleDescription(QStringLiteral("risposta giusta, ")
-                                              + countName(m_esattiLabel));
+            focused->setAccessibleDescription(verdict);
     }
 }
 
@@ -258,7 +266,10 @@ void ExerciseScreen::mnuEsciClick()
 
 QLabel *ExerciseScreen::makeProblemLabel(const QString &name)
 {
-    return new ProblemLabel(name, canvas());
+    auto *label = new ProblemLabel(name, canvas());
+    if (!m_problemLabel)
+        m_problemLabel = label;
+    return label;
 }
 
 } // namespace Quozzoli

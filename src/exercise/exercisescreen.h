@@ -96,6 +96,7 @@ private:
     QLabel *m_erratiLabel;
     QLabel *m_esattiHeading = nullptr; // none on some screens
     QLabel *m_erratiHeading = nullptr;
+    QLabel *m_problemLabel = nullptr; // the first one, which a screen reader reads with the box
     SvgPicture *m_faceRight;
     SvgPicture *m_faceWrong;
     PictureButton *m_avanti;

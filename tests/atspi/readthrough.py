@@ -141,6 +141,7 @@ def main():
             action.doAction(0)
         except Exception as error:  # no answer while a dialog waits
             print("      press on %r: %s" % (o.name, str(error).split(":")[0]))
+            return float("inf")
         return time.monotonic() - began
 
     def key(sym):
@@ -287,14 +288,19 @@ def main():
           "Form6: a right answer is told on the focused object")
 
 
-try:
-    main()
-finally:
+def stop_all():
     for proc in reversed(children):
         proc.terminate()
         try:
             proc.wait(10)
         except subprocess.TimeoutExpired:
             proc.kill()
-print("%d check(s) failed" % len(failures) if failures else "all checks passed")
-sys.exit(1 if failures else 0)
+
+
+if __name__ == "__main__":
+    try:
+        main()
+    finally:
+        stop_all()
+    print("%d check(s) failed" % len(failures) if failures else "all checks passed")
+    sys.exit(1 if failures else 0)
