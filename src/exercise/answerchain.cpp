@@ -19,10 +19,14 @@ void AnswerChain::start(const QList<Answer> &answers)
     m_turn = answers.isEmpty() ? -1 : 0;
     for (const Answer &answer : answers) {
         answer.box->setEnabled(answer.box == answers.first().box);
-        answer.box->clear();
+        answer.box->setAccessibleDescription(QString()); // the last problem's verdict
     }
+    // The focus first: a screen reader announces the box taking it, which
+    // it does not once the box has told of its emptied text.
     if (m_turn == 0)
         answers.first().box->setFocus();
+    for (const Answer &answer : answers)
+        answer.box->clear();
 }
 
 void AnswerChain::stop()

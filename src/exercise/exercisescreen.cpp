@@ -3,6 +3,7 @@
 
 #include "exercisescreen.h"
 
+#include "accessibletext.h"
 #include "answerbox.h"
 #include "dialogs.h"
 #include "navigator.h"
@@ -121,6 +122,10 @@ AnswerChain *ExerciseScreen::makeAnswerChain(const QList<AnswerBox *> &boxes,
                                              AnswerChain::Rules rules, bool judgesOnEnter)
 {
     auto *chain = new AnswerChain(boxes, rules, this);
+    // A screen reader reads the first box with its problem, as its label.
+    if (m_problemLabel && !boxes.isEmpty()
+        && boxes.first()->parentWidget() == m_problemLabel->parentWidget())
+        m_problemLabel->setBuddy(boxes.first());
     for (AnswerBox *box : boxes) {
         if (judgesOnEnter)
             connect(box, &AnswerBox::enterReleased, chain, [chain, box] { chain->judge(box); });
@@ -143,9 +148,17 @@ void ExerciseScreen::showCount(QLabel *label, const QString &text)
 {
     label->setText(text);
     // A screen reader reads a count with the heading the child sees beside it.
+    // The boards show no heading beside the right answers: it is said all the same.
+    label->setAccessibleName(countName(label));
+}
+
+QString ExerciseScreen::countName(const QLabel *label) const
+{
     const QLabel *heading = label == m_esattiLabel ? m_esattiHeading : m_erratiHeading;
-    label->setAccessibleName(heading ? heading->text() + QLatin1Char(' ') + text.trimmed()
-                                     : text.trimmed());
+    const QString title = heading ? heading->text()
+        : label == m_esattiLabel  ? QStringLiteral("Esatti")
+                                  : QStringLiteral("Errati");
+    return title + QLatin1Char(' ') + label->text().trimmed();
 }
 
 void ExerciseScreen::resetCounters()
@@ -198,16 +211,26 @@ void ExerciseScreen::wrongEntry(AnswerBox *box)
     addWrong();
     SoundCues::suonoErrato();
     box->setFocus();
+    // A screen reader reads the verdict with the control that has the focus.
+    box->setAccessibleDescription(QStringLiteral("risposta sbagliata, ")
+                                  + countName(m_erratiLabel));
 }
 
 void ExerciseScreen::problemSolved()
 {
     addRight();
     SoundCues::suonoEsatto();
-    if (waitsForAvanti())
+    if (waitsForAvanti()) {
         waitForAvanti();
-    else
+    } else {
         nuovaDivisione();
+        // The box keeps the focus: the new problem is told with the verdict.
+        QString verdict = QStringLiteral("risposta giusta, ") + countName(m_esattiLabel);
+        if (m_problemLabel)
+            verdict += QStringLiteral(". ") + AccessibleText::spoken(m_problemLabel->text());
+        if (QWidget *focused = focusWidget())
+            focused->setAccessibleDescription(verdict);
+    }
 }
 
 void ExerciseScreen::answerSolved(AnswerBox *last)
@@ -224,11 +247,15 @@ void ExerciseScreen::waitForAvanti()
     // next Tab reaches the button, the only control that takes it now.
     setFocus();
     m_avanti->setEnabled(true);
+    // The window holds the focus: a screen reader speaks the verdict there.
+    setAccessibleDescription(QStringLiteral("risposta giusta, Esatti %1. Tab: avanti")
+                                 .arg(written(m_esatti->value()).trimmed()));
 }
 
 void ExerciseScreen::bottoneAvantiClick()
 {
     m_avanti->setEnabled(false);
+    setAccessibleDescription(QString());
     nuovaDivisione();
 }
 
@@ -239,7 +266,10 @@ void ExerciseScreen::mnuEsciClick()
 
 QLabel *ExerciseScreen::makeProblemLabel(const QString &name)
 {
-    return new ProblemLabel(name, canvas());
+    auto *label = new ProblemLabel(name, canvas());
+    if (!m_problemLabel)
+        m_problemLabel = label;
+    return label;
 }
 
 } // namespace Quozzoli

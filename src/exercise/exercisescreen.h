@@ -88,6 +88,7 @@ protected:
 private:
     void buildMenu(const QList<MenuEntry> &menu);
     void showCount(QLabel *label, const QString &text);
+    QString countName(const QLabel *label) const;
 
     Counter m_ownEsatti;
     Counter m_ownErrati;
@@ -98,6 +99,7 @@ private:
     QLabel *m_erratiLabel;
     QLabel *m_esattiHeading = nullptr; // none on some screens
     QLabel *m_erratiHeading = nullptr;
+    QLabel *m_problemLabel = nullptr; // the first one, which a screen reader reads with the box
     SvgPicture *m_faceRight;
     SvgPicture *m_faceWrong;
     PictureButton *m_avanti;

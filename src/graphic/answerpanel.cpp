@@ -3,6 +3,7 @@
 
 #include "answerpanel.h"
 
+#include "accessibletext.h"
 #include "answerbox.h"
 #include "boardlayout.h"
 #include "designcanvas.h"
@@ -34,6 +35,7 @@ AnswerPanel::AnswerPanel(const BoardLayout &layout, DesignCanvas *canvas)
     , m_text1(new AnswerBox(QStringLiteral("Text1"), this))
 {
     setObjectName(QStringLiteral("Frame2"));
+    AccessibleText::markGroup(this, QStringLiteral("risposta"));
     setFrameStyle(QFrame::Box | QFrame::Raised);
     setAutoFillBackground(true);
     // White on the blue panel.
@@ -44,6 +46,7 @@ AnswerPanel::AnswerPanel(const BoardLayout &layout, DesignCanvas *canvas)
     canvas->place(m_label7, layout.label7, font);
     m_text1->setText(DesignBoxText);
     m_text1->setAccessibleName(QStringLiteral("quoziente"));
+    m_label7->setBuddy(m_text1); // a screen reader reads the box with its problem
     canvas->place(m_text1, layout.text1, font);
     if (layout.remainder) {
         m_label6 = panelLabel(QStringLiteral("Label6"), QStringLiteral("resto di"), this);

@@ -3,6 +3,7 @@
 
 #include "childrenrow.h"
 
+#include "accessibletext.h"
 #include "candysharing.h"
 #include "childpicture.h"
 #include "designcanvas.h"
@@ -35,7 +36,7 @@ ChildrenRow::ChildrenRow(quint64 boardId, DesignCanvas *canvas)
         // The tray is see-through: it shows the screen's colour.
         auto *tray = new QFrame(canvas);
         tray->setObjectName(QStringLiteral("Frame1_%1").arg(n));
-        tray->setAccessibleName(QStringLiteral("vassoio del bambino %1").arg(n + 1));
+        AccessibleText::markGroup(tray, {});
         tray->setFrameStyle(QFrame::Box | QFrame::Sunken);
         canvas->place(tray, QRect(QPoint(TrayLefts[n], TrayTop), TrayTwips));
         tray->hide();
@@ -95,7 +96,7 @@ void ChildrenRow::serveNext(int child)
     m_trays[next]->setEnabled(true);
 }
 
-// What a screen reader says of a tray: the candies it holds.
+// What a screen reader says of a tray: whose it is and the candies it holds.
 void ChildrenRow::describeTray(int child)
 {
     int held = 0;
@@ -104,7 +105,10 @@ void ChildrenRow::describeTray(int child)
     const QString description = held == 0 ? QStringLiteral("nessuna caramella")
         : held == 1                       ? QStringLiteral("1 caramella")
                                           : QStringLiteral("%1 caramelle").arg(held);
-    m_trays[child]->setAccessibleDescription(description); // a screen reader is told of it
+    m_trays[child]->setAccessibleDescription(description);
+    // A screen reader is told of the new name.
+    m_trays[child]->setAccessibleName(
+        QStringLiteral("vassoio del bambino %1: %2").arg(child + 1).arg(description));
 }
 
 } // namespace Quozzoli

@@ -3,6 +3,7 @@
 
 #include "screen.h"
 
+#include "accessibletext.h"
 #include "enterkey.h"
 #include "menubarfit.h"
 #include "predrawniconengine.h"
@@ -22,6 +23,7 @@ Screen::Screen(QSize clientTwips, const QColor &designColour, QWidget *parent)
     : QMainWindow(parent)
     , m_canvas(new DesignCanvas(clientTwips, this))
 {
+    AccessibleText::install();
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString());
     setWindowIcon(PredrawnIconEngine::icon(QStringLiteral(":/pictures/quozzoli.svg")));

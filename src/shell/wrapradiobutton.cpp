@@ -3,6 +3,8 @@
 
 #include "wrapradiobutton.h"
 
+#include "accessibletext.h"
+
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -13,6 +15,7 @@ WrapRadioButton::WrapRadioButton(const QString &caption, QWidget *parent)
 {
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Window);
+    setAccessibleName(AccessibleText::spoken(caption));
 }
 
 bool WrapRadioButton::hitButton(const QPoint &pos) const

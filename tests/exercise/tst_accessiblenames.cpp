@@ -67,12 +67,12 @@ void TestAccessibleNames::names_data()
         {ScreenId::Form6, "PicCaramelle_29", "caramella"},
         {ScreenId::Form6, "ImBambino_0", "bambino 1"},
         {ScreenId::Form6, "ImBambino_4", "bambino 5"},
-        {ScreenId::Form6, "Frame1_0", "vassoio del bambino 1"},
+        {ScreenId::Form6, "Frame1_0", "vassoio del bambino 1: nessuna caramella"},
         {ScreenId::Form6, "BottoneAvanti", "avanti"},
         {ScreenId::Form7, "ImBambino_2", "bambino 3"},
         {ScreenId::Form8, "Text1", "quoziente"},
         {ScreenId::Form8, "Text2", "resto"},
-        {ScreenId::Form9, "Frame1_4", "vassoio del bambino 5"},
+        {ScreenId::Form9, "Frame1_4", "vassoio del bambino 5: nessuna caramella"},
         {ScreenId::Form9, "Text2", "resto"},
         {ScreenId::FormMenu, "Command5",
          "Quoziente di due cifre - senza resto, dividendo di due cifre"},
@@ -85,6 +85,8 @@ void TestAccessibleNames::names_data()
         {ScreenId::FormMenu, "Command7", "Partizione senza resto, Con supporto grafico"},
         {ScreenId::FormMenu, "Command11", "tabelline, Con i numeri"},
         {ScreenId::FormMenu, "Command1", "Esci"},
+        {ScreenId::FormMenu, "Option1_0", "prosegue automaticamente negli esercizi"},
+        {ScreenId::Form6, "Frame2", "risposta"},
         {ScreenId::FormAvvio, "Command1", "Avvio"},
         // The windows, whose title bars are empty, and the counts with their headings.
         {ScreenId::FormAvvio, "", "Quozzoli"},
@@ -102,7 +104,7 @@ void TestAccessibleNames::names_data()
         {ScreenId::Form11, "", "Quoziente di due cifre - con il resto, dividendo di tre cifre"},
         {ScreenId::Form1, "EtichettaEsatti", "Esatti 0"},
         {ScreenId::Form1, "EtichettaErrati", "Errati 0"},
-        {ScreenId::Form6, "EtichettaEsatti", "0"},
+        {ScreenId::Form6, "EtichettaEsatti", "Esatti 0"},
         {ScreenId::Form6, "EtichettaErrati", "Errati 0"},
     };
     for (const auto &row : rows) {
@@ -155,6 +157,23 @@ void TestAccessibleNames::everyBoxAndButtonHasAName()
     }
     if (screen == ScreenId::FormMenu)
         QCOMPARE(buttonNames.size(), 12); // "Esci" and the eleven exercises, all told apart
+
+    // Every name is said as the words alone, menu commands too, and no
+    // control but the window is read as one.
+    QList<QAccessibleInterface *> pending {QAccessible::queryAccessibleInterface(window)};
+    while (!pending.isEmpty()) {
+        QAccessibleInterface *face = pending.takeLast();
+        const QString name = face->text(QAccessible::Name);
+        QVERIFY2(name == name.simplified(), qPrintable(QLatin1Char('"') + name + QLatin1Char('"')));
+        QVERIFY2(
+            face->object() == window
+                || (face->role() != QAccessible::Window && face->role() != QAccessible::Border),
+            qPrintable(name));
+        for (int i = 0; i < face->childCount(); ++i) {
+            if (QAccessibleInterface *child = face->child(i))
+                pending.append(child);
+        }
+    }
 }
 
 void TestAccessibleNames::traysTellTheirCandies()
@@ -171,20 +190,31 @@ void TestAccessibleNames::traysTellTheirCandies()
     QCOMPARE(accessibleText(tray0, QAccessible::Description), QStringLiteral("1 caramella"));
     b.drop(0);
     b.drop(0);
-    QCOMPARE(accessibleText(tray0, QAccessible::Description), QStringLiteral("3 caramelle"));
+    QCOMPARE(accessibleText(tray0, QAccessible::Name),
+             QStringLiteral("vassoio del bambino 1: 3 caramelle"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(tray0)->role(), QAccessible::Grouping);
     b.drop(0); // refused: the tray still holds three
     QCOMPARE(accessibleText(tray0, QAccessible::Description), QStringLiteral("3 caramelle"));
     QCOMPARE(accessibleText(b.board->etichettaErrati(), QAccessible::Name),
              QStringLiteral("Errati 1"));
     b.drop(1);
     QCOMPARE(accessibleText(tray1, QAccessible::Description), QStringLiteral("1 caramella"));
-    QCOMPARE(accessibleText(tray0, QAccessible::Name), QStringLiteral("vassoio del bambino 1"));
+
+    // The verdicts are told where the focus is: the box, then the window.
+    b.drop(1);
+    b.drop(1);
+    auto *text1 = b.control<AnswerBox>(QStringLiteral("Text1"));
+    QTest::keyClicks(text1, QStringLiteral("4"));
+    QTest::keyClick(text1, Qt::Key_Return);
+    QCOMPARE(accessibleText(text1, QAccessible::Description),
+             QStringLiteral("risposta sbagliata, Errati 2"));
+    text1->clear();
+    QTest::keyClicks(text1, QStringLiteral("3"));
+    QTest::keyClick(text1, Qt::Key_Return);
+    QCOMPARE(accessibleText(b.board, QAccessible::Description),
+             QStringLiteral("risposta giusta, Esatti 1. Tab: avanti"));
 
     // The next problem: the trays in play are empty again.
-    b.drop(1);
-    b.drop(1);
-    QTest::keyClicks(b.control<AnswerBox>(QStringLiteral("Text1")), QStringLiteral("3"));
-    QTest::keyClick(b.control<AnswerBox>(QStringLiteral("Text1")), Qt::Key_Return);
     b.scriptProblem(2, 2, 0);
     b.board->bottoneAvanti()->click();
     b.introduce();
