@@ -8,8 +8,9 @@ It starts its own X server, accessibility bus and window manager, plays the
 menu, Form1 and a candy board by actions and keys, and prints one line per
 check, "ok" or "FAIL". The exit status is 1 when a check failed.
 
-QUOZZOLI_ATSPI_QUICK_PRESS=1 also requires a press on "Informazioni" and on
-"Esci" to answer within 0.2 s; without it the time is only reported.
+A press on "Informazioni" or "Esci" must be answered while the box it opens is
+still on view (a press that waited for the box to close gets no answer before
+the bus gives up); the time it took is printed, not judged.
 """
 
 import os
@@ -216,13 +217,11 @@ def main():
           "Form1: a right answer is told on the focused object")
     check(wait_for(named("Esatti 1"), 10) is not None, "Form1: 'Esatti 1'")
 
-    quick = os.environ.get("QUOZZOLI_ATSPI_QUICK_PRESS") == "1"
     about = find(named("Informazioni"), only_showing=False)
     took = press(about)
     ok_button = wait_for(lambda o: o.getRole() == pyatspi.ROLE_PUSH_BUTTON and o.name == "OK")
     print("      press on Informazioni answered in %.2f s" % took)
-    if quick:
-        check(took < 0.2, "press on Informazioni answers at once")
+    check(took != float("inf"), "press on Informazioni answers with the box open")
     check(ok_button is not None, "the about box is on view")
     if ok_button is not None:
         look_over("about box")
@@ -232,8 +231,7 @@ def main():
     if check(esci is not None, "Form1: menu command 'Esci'"):
         took = press(esci)
         print("      press on Esci answered in %.2f s" % took)
-        if quick:
-            check(took < 0.2, "press on Esci answers at once")
+        check(took != float("inf"), "press on Esci answers with the question open")
         yes = wait_for(lambda o: o.getRole() == pyatspi.ROLE_PUSH_BUTTON and o.name == "Sì")
     if not check(yes is not None, "Esci asks to confirm"):
         return
