@@ -3,11 +3,12 @@
 
 #include "qtmessageboxes.h"
 
+#include "accessibletext.h"
+
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QRegularExpression>
 
 namespace Quozzoli {
 
@@ -25,7 +26,7 @@ QMessageBox *openBox(QMessageBox::Icon icon, const QString &iconName, QWidget *p
     box->setWindowModality(Qt::WindowModal);
     // The visible text keeps its layout; a screen reader gets its words.
     if (auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
-        label->setAccessibleName(QtMessageBoxes::spokenText(text));
+        label->setAccessibleName(AccessibleText::spoken(text));
     if (auto *iconLabel = box->findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label")))
         iconLabel->setAccessibleName(iconName);
     return box;
@@ -65,19 +66,6 @@ void QtMessageBoxes::inform(QWidget *parent, const QString &text)
     box->setDefaultButton(ok);
     box->setEscapeButton(ok);
     box->show();
-}
-
-QString QtMessageBoxes::spokenText(const QString &text)
-{
-    static const QRegularExpression LineBreak(QStringLiteral("\r\n|\r|\n"));
-    static const QRegularExpression Dashes(QStringLiteral("^[-\\s]*$"));
-    QStringList lines;
-    for (const QString &line : text.split(LineBreak)) {
-        const QString words = line.simplified();
-        if (!Dashes.match(words).hasMatch())
-            lines << words;
-    }
-    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace Quozzoli
