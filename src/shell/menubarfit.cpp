@@ -18,6 +18,7 @@ namespace Quozzoli {
 namespace {
 
 constexpr qreal SmallestPoints = 5.0;
+constexpr qreal SmallestScale = 0.01;
 constexpr qreal PointStep = 0.25;
 
 // The desktop's font for menu bars, whatever the bar has been given since.
@@ -76,6 +77,9 @@ QSize MenuBarFit::sizeNeeded(const QMenuBar *bar, const QFont &font)
 QFont MenuBarFit::fontFor(const QMenuBar *bar, qreal scale, int width)
 {
     const QFont desktop = desktopFont(bar);
+    // A window lower than its bar gives no room, and so no scale, to the
+    // screen: the bar then takes the smallest scale, never a negative one.
+    scale = std::max(scale, SmallestScale);
     // At (about) the design size the bar is the desktop's, as drawn.
     if (std::abs(scale - 1.0) < 0.01)
         scale = 1.0;

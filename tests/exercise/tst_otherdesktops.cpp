@@ -3,6 +3,7 @@
 
 #include "designcanvas.h"
 #include "exercisescreen.h"
+#include "menubarfit.h"
 #include "screen.h"
 #include "testenvironment.h"
 
@@ -423,6 +424,11 @@ void TestOtherDesktops::menuCommandsOnView()
     qInfo("%s: bar %g pt, %d px high at the design size; %g pt, %d px at x%.2f",
           QTest::currentDataTag(), design.points, design.height, large.points, large.height,
           large.scale);
+
+    // A window lower than its bar: the bar is fitted to the smallest scale,
+    // never to a negative one.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("Point size <= 0")));
+    QVERIFY(MenuBarFit::fontFor(bar, -0.02, screen->width()).pointSizeF() > 0);
 }
 
 QTEST_MAIN(TestOtherDesktops)
