@@ -3,19 +3,35 @@
 
 #include "candytable.h"
 
+#include "accessibletext.h"
 #include "candypicture.h"
 #include "designcanvas.h"
+
+#include <QWidget>
 
 namespace Quozzoli {
 
 namespace {
 
 constexpr QSize CandyTwips(495, 495);
+constexpr QRect SurfaceTwips(0, 0, 6735, 1935);
 
 } // namespace
 
 CandyTable::CandyTable(quint64 boardId, DesignCanvas *canvas)
+    : m_surface(new QWidget(canvas))
 {
+    // The table behind its candies, drawn by nobody and deaf to the mouse:
+    // the focus waits there while the candies are shared, the keys 1 to 5
+    // pass through it to the board, and a screen reader says what they do.
+    m_surface->setObjectName(QStringLiteral("Tavolo"));
+    AccessibleText::markGroup(m_surface, QStringLiteral("tavolo delle caramelle"));
+    m_surface->setAccessibleDescription(
+        QStringLiteral("premi da 1 a 5 per dare una caramella a un bambino"));
+    // Out of the Tab chain: after a right answer Tab leads to "avanti".
+    m_surface->setFocusPolicy(Qt::ClickFocus);
+    m_surface->setAttribute(Qt::WA_TransparentForMouseEvents);
+    canvas->place(m_surface, SurfaceTwips);
     for (int i = 0; i < Candies; ++i) {
         auto *candy = new CandyPicture(i, boardId, canvas);
         canvas->place(candy, QRect(QPoint(120 + 600 * (i % 10), 120 + 600 * (i / 10)), CandyTwips));
@@ -33,7 +49,7 @@ void CandyTable::clear()
 void CandyTable::lay(int count)
 {
     for (int i = 0; i < count && i < Candies; ++i)
-        m_candies[i]->show();
+        AccessibleText::showAfresh(m_candies[i]);
 }
 
 bool CandyTable::holds(int candy) const
@@ -53,6 +69,11 @@ int CandyTable::last() const
 void CandyTable::take(int candy)
 {
     m_candies[candy]->hide();
+}
+
+void CandyTable::takeFocus()
+{
+    m_surface->setFocus();
 }
 
 } // namespace Quozzoli
