@@ -16,22 +16,28 @@ namespace {
 constexpr QSize CandyTwips(495, 495);
 constexpr QRect SurfaceTwips(0, 0, 6735, 1935);
 
+// The table behind its candies, drawn by nobody and deaf to the mouse: the
+// focus waits there while the candies are shared, the keys 1 to 5 pass
+// through it to the board, and a screen reader says what they do.
+QWidget *makeSurface(DesignCanvas *canvas)
+{
+    auto *surface = new QWidget(canvas);
+    surface->setObjectName(QStringLiteral("Tavolo"));
+    AccessibleText::markGroup(surface, QStringLiteral("tavolo delle caramelle"));
+    surface->setAccessibleDescription(
+        QStringLiteral("premi da 1 a 5 per dare una caramella a un bambino"));
+    // Out of the Tab chain: after a right answer Tab leads to "avanti".
+    surface->setFocusPolicy(Qt::ClickFocus);
+    surface->setAttribute(Qt::WA_TransparentForMouseEvents);
+    canvas->place(surface, SurfaceTwips);
+    return surface;
+}
+
 } // namespace
 
 CandyTable::CandyTable(quint64 boardId, DesignCanvas *canvas)
-    : m_surface(new QWidget(canvas))
+    : m_surface(makeSurface(canvas))
 {
-    // The table behind its candies, drawn by nobody and deaf to the mouse:
-    // the focus waits there while the candies are shared, the keys 1 to 5
-    // pass through it to the board, and a screen reader says what they do.
-    m_surface->setObjectName(QStringLiteral("Tavolo"));
-    AccessibleText::markGroup(m_surface, QStringLiteral("tavolo delle caramelle"));
-    m_surface->setAccessibleDescription(
-        QStringLiteral("premi da 1 a 5 per dare una caramella a un bambino"));
-    // Out of the Tab chain: after a right answer Tab leads to "avanti".
-    m_surface->setFocusPolicy(Qt::ClickFocus);
-    m_surface->setAttribute(Qt::WA_TransparentForMouseEvents);
-    canvas->place(m_surface, SurfaceTwips);
     for (int i = 0; i < Candies; ++i) {
         auto *candy = new CandyPicture(i, boardId, canvas);
         canvas->place(candy, QRect(QPoint(120 + 600 * (i % 10), 120 + 600 * (i / 10)), CandyTwips));
