@@ -76,18 +76,17 @@ def main():
         xdo("key", "Return")
         time.sleep(3)
     elif scenario == "form4":
+        # Tens, units and remainder, each in its box.
         press_button("Quoziente di due cifre - con il resto")
         time.sleep(3)
         dividend, divisor = problem_label()
-        quotient = dividend // divisor
-        xdo("type", str(quotient + 1))
+        tens, units = divmod(dividend // divisor, 10)
+        xdo("type", str((tens + 1) % 10))
         xdo("key", "Return")
-        for _ in range(3):
-            xdo("key", "BackSpace")
-        xdo("type", str(quotient))
-        xdo("key", "Return")
-        xdo("type", str(dividend % divisor))
-        xdo("key", "Return")
+        xdo("key", "BackSpace")
+        for digit in (tens, units, dividend % divisor):
+            xdo("type", str(digit))
+            xdo("key", "Return")
         xdo("key", "Tab")
         xdo("key", "Return")
         time.sleep(3)
