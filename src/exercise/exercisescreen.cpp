@@ -4,6 +4,7 @@
 #include "exercisescreen.h"
 
 #include "accessibletext.h"
+#include "announcer.h"
 #include "answerbox.h"
 #include "dialogs.h"
 #include "navigator.h"
@@ -48,6 +49,7 @@ ExerciseScreen::ExerciseScreen(const ExerciseFrame &frame, QWidget *parent)
     , m_faceWrong(new SvgPicture(QStringLiteral(":/pictures/faccia-no.svg"), canvas()))
     , m_avanti(new PictureButton(QStringLiteral("avanti"), QStringLiteral(":/pictures/freccia.svg"),
                                  canvas()))
+    , m_announcer(new Announcer(canvas()))
 {
     if (frame.colours)
         setColourTable(*frame.colours);
@@ -211,9 +213,11 @@ void ExerciseScreen::wrongEntry(AnswerBox *box)
     addWrong();
     SoundCues::suonoErrato();
     box->setFocus();
-    // A screen reader reads the verdict with the control that has the focus.
-    box->setAccessibleDescription(QStringLiteral("risposta sbagliata, ")
-                                  + countName(m_erratiLabel));
+    // A screen reader reads the verdict with the control that has the focus,
+    // and speaks it at once.
+    const QString verdict = QStringLiteral("risposta sbagliata, ") + countName(m_erratiLabel);
+    box->setAccessibleDescription(verdict);
+    announce(verdict);
 }
 
 void ExerciseScreen::problemSolved()
@@ -230,6 +234,7 @@ void ExerciseScreen::problemSolved()
             verdict += QStringLiteral(". ") + AccessibleText::spoken(m_problemLabel->text());
         if (QWidget *focused = focusWidget())
             focused->setAccessibleDescription(verdict);
+        announce(verdict);
     }
 }
 
@@ -250,6 +255,11 @@ void ExerciseScreen::waitForAvanti()
     // The window holds the focus: a screen reader speaks the verdict there.
     setAccessibleDescription(QStringLiteral("risposta giusta, Esatti %1. Tab: avanti")
                                  .arg(written(m_esatti->value()).trimmed()));
+}
+
+void ExerciseScreen::announce(const QString &words)
+{
+    m_announcer->say(words);
 }
 
 void ExerciseScreen::bottoneAvantiClick()

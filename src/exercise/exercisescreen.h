@@ -15,6 +15,7 @@ class QLabel;
 
 namespace Quozzoli {
 
+class Announcer;
 class AnswerBox;
 class PictureButton;
 class SvgPicture;
@@ -74,6 +75,8 @@ protected:
     void problemSolved();
     // "avanti" enabled, to be pressed when the child is ready.
     void waitForAvanti();
+    // A screen reader speaks the words at once, wherever the focus is.
+    void announce(const QString &words);
 
     // The last answer box of the problem was right: by default its box
     // closes if "avanti" is awaited, and the problem is solved.
@@ -103,6 +106,7 @@ private:
     SvgPicture *m_faceRight;
     SvgPicture *m_faceWrong;
     PictureButton *m_avanti;
+    Announcer *m_announcer;
     QHash<QString, QAction *> m_menuActions;
 };
 

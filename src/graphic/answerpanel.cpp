@@ -63,7 +63,7 @@ void AnswerPanel::open(int dividendo, int divisore)
 {
     m_label7->setText(written(dividendo) + QStringLiteral(" :") + written(divisore)
                       + QStringLiteral(" = "));
-    show();
+    AccessibleText::showAfresh(this);
 }
 
 void AnswerPanel::takeIn(QWidget *avanti)

@@ -3,6 +3,7 @@
 
 #include "boardwords.h"
 
+#include "accessibletext.h"
 #include "boardlayout.h"
 #include "candyproblem.h"
 #include "designcanvas.h"
@@ -84,7 +85,7 @@ void BoardWords::write(int step, const CandyProblem &problem)
     switch (step) {
     case 1:
         m_label3->setText(QStringLiteral("ci sono %1 caramelle").arg(problem.dividendo));
-        m_label3->show();
+        AccessibleText::showAfresh(m_label3);
         break;
     case 2:
         if (m_layout.sharing == SharingMode::Quotition)
@@ -93,10 +94,10 @@ void BoardWords::write(int step, const CandyProblem &problem)
             m_label4->setText(QStringLiteral("c'è un solo bambino"));
         else
             m_label4->setText(QStringLiteral("ci sono %1 bambini").arg(divisore));
-        m_label4->show();
+        AccessibleText::showAfresh(m_label4);
         break;
     default:
-        m_label5->show();
+        AccessibleText::showAfresh(m_label5);
         break;
     }
 }

@@ -104,6 +104,7 @@ void CandyBoard::nuovaDivisione()
     m_table.clear();
     m_children.clear();
     m_sharing.clear();
+    m_table.takeFocus();
 }
 
 // The step clock.
@@ -195,6 +196,7 @@ void CandyBoard::share(int child, int candy)
     }
     m_table.take(candy);
     m_children.give(child, m_sharing.count(child));
+    announce(m_children.trayName(child));
     if (outcome == CandySharing::Outcome::ChildServed)
         m_children.serveNext(child);
     else if (outcome == CandySharing::Outcome::Complete)

@@ -3,18 +3,40 @@
 
 #include "candytable.h"
 
+#include "accessibletext.h"
 #include "candypicture.h"
 #include "designcanvas.h"
+
+#include <QWidget>
 
 namespace Quozzoli {
 
 namespace {
 
 constexpr QSize CandyTwips(495, 495);
+constexpr QRect SurfaceTwips(0, 0, 6735, 1935);
+
+// The table behind its candies, drawn by nobody and deaf to the mouse: the
+// focus waits there while the candies are shared, the keys 1 to 5 pass
+// through it to the board, and a screen reader says what they do.
+QWidget *makeSurface(DesignCanvas *canvas)
+{
+    auto *surface = new QWidget(canvas);
+    surface->setObjectName(QStringLiteral("Tavolo"));
+    AccessibleText::markGroup(surface, QStringLiteral("tavolo delle caramelle"));
+    surface->setAccessibleDescription(
+        QStringLiteral("premi da 1 a 5 per dare una caramella a un bambino"));
+    // Out of the Tab chain: after a right answer Tab leads to "avanti".
+    surface->setFocusPolicy(Qt::ClickFocus);
+    surface->setAttribute(Qt::WA_TransparentForMouseEvents);
+    canvas->place(surface, SurfaceTwips);
+    return surface;
+}
 
 } // namespace
 
 CandyTable::CandyTable(quint64 boardId, DesignCanvas *canvas)
+    : m_surface(makeSurface(canvas))
 {
     for (int i = 0; i < Candies; ++i) {
         auto *candy = new CandyPicture(i, boardId, canvas);
@@ -33,7 +55,7 @@ void CandyTable::clear()
 void CandyTable::lay(int count)
 {
     for (int i = 0; i < count && i < Candies; ++i)
-        m_candies[i]->show();
+        AccessibleText::showAfresh(m_candies[i]);
 }
 
 bool CandyTable::holds(int candy) const
@@ -53,6 +75,11 @@ int CandyTable::last() const
 void CandyTable::take(int candy)
 {
     m_candies[candy]->hide();
+}
+
+void CandyTable::takeFocus()
+{
+    m_surface->setFocus();
 }
 
 } // namespace Quozzoli

@@ -5,6 +5,8 @@
 
 #include <QList>
 
+class QWidget;
+
 namespace Quozzoli {
 
 class CandyPicture;
@@ -28,8 +30,11 @@ public:
     int last() const;
     // The candy leaves the table.
     void take(int candy);
+    // The table takes the focus, where a screen reader says what the keys do.
+    void takeFocus();
 
 private:
+    QWidget *m_surface;
     QList<CandyPicture *> m_candies;
 };
 

@@ -72,9 +72,9 @@ void ChildrenRow::emptyTrays(int children)
 
 void ChildrenRow::seat(int child)
 {
-    m_children[child]->show();
+    AccessibleText::showAfresh(m_children[child]);
     m_children[child]->setEnabled(true);
-    m_trays[child]->show();
+    AccessibleText::showAfresh(m_trays[child]);
     m_trays[child]->setEnabled(true);
 }
 
@@ -91,9 +91,14 @@ void ChildrenRow::serveNext(int child)
     const int next = child + 1;
     if (next >= CandySharing::Children)
         return;
-    m_children[next]->show();
-    m_trays[next]->show();
+    AccessibleText::showAfresh(m_children[next]);
+    AccessibleText::showAfresh(m_trays[next]);
     m_trays[next]->setEnabled(true);
+}
+
+QString ChildrenRow::trayName(int child) const
+{
+    return m_trays[child]->accessibleName();
 }
 
 // What a screen reader says of a tray: whose it is and the candies it holds.

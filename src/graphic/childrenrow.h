@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QList>
+#include <QString>
 
 class QFrame;
 
@@ -33,6 +34,8 @@ public:
     void give(int child, int count);
     // The child has all its candies: it takes no more, and the next one comes.
     void serveNext(int child);
+    // What a screen reader calls the child's tray: whose it is, what it holds.
+    QString trayName(int child) const;
 
 private:
     void describeTray(int child);

@@ -57,6 +57,21 @@ void AccessibleText::install()
     Q_UNUSED(installed);
 }
 
+void AccessibleText::showAfresh(QWidget *widget)
+{
+    if (!widget->isHidden())
+        return;
+    if (QAccessible::isActive()) {
+        QList<QWidget *> widgets = widget->findChildren<QWidget *>();
+        widgets.prepend(widget);
+        for (QWidget *w : std::as_const(widgets)) {
+            if (QAccessibleInterface *old = QAccessible::queryAccessibleInterface(w))
+                QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(old));
+        }
+    }
+    widget->show();
+}
+
 void AccessibleText::markGroup(QWidget *widget, const QString &name)
 {
     install();

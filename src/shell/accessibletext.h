@@ -21,6 +21,11 @@ public:
     static void install();
     // A screen reader reads the widget as a group of the controls in it.
     static void markGroup(QWidget *widget, const QString &name);
+    // Shows a hidden widget, its screen-reader objects made anew. Qt tells
+    // a screen reader that a widget came into view ("showing") but never
+    // that it is "visible", and a screen reader that asked about it while
+    // it was hidden would keep it out of its review of the screen for good.
+    static void showAfresh(QWidget *widget);
 };
 
 } // namespace Quozzoli

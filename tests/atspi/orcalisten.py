@@ -4,7 +4,7 @@
 """What the Orca screen reader says while the program is played with real keys.
 
 Run inside a private session bus:
-    dbus-run-session -- python3 orcalisten.py PROGRAM form1|board
+    dbus-run-session -- python3 orcalisten.py PROGRAM form1|form4|board
 It starts its own X server, accessibility bus and window manager, a silent
 speech-dispatcher and Orca in Italian, plays one problem with xdotool and
 prints each key and the words Orca said after it. Not a test: a transcript.
@@ -35,6 +35,7 @@ def main():
     import pyatspi
 
     locales = os.path.join(tmp, "locale")
+    os.makedirs(locales, exist_ok=True)
     subprocess.run(["localedef", "-i", "it_IT", "-f", "UTF-8", os.path.join(locales, "it_IT.UTF-8")],
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     with open(os.path.join(tmp, "speechd.conf"), "w") as conf:
@@ -64,8 +65,7 @@ def main():
         xdo("key", "Tab")  # from Esci to the first exercise, Form1
         xdo("key", "Return")
         time.sleep(3)
-        label = problem_label()
-        dividend, divisor = label
+        dividend, divisor = problem_label()
         quotient = dividend // divisor
         xdo("type", str((quotient + 1) % 10))
         xdo("key", "Return")
@@ -75,15 +75,41 @@ def main():
         xdo("key", "Tab")
         xdo("key", "Return")
         time.sleep(3)
-    else:
-        press_board()
-        time.sleep(25)
-        for k in range(1, 6):
-            xdo("type", str(k))
-        time.sleep(5)
-        xdo("type", "9")
+    elif scenario == "form4":
+        # Tens, units and remainder, each in its box.
+        press_button("Quoziente di due cifre - con il resto")
+        time.sleep(3)
+        dividend, divisor = problem_label()
+        tens, units = divmod(dividend // divisor, 10)
+        xdo("type", str((tens + 1) % 10))
+        xdo("key", "Return")
+        xdo("key", "BackSpace")
+        for digit in (tens, units, dividend % divisor):
+            xdo("type", str(digit))
+            xdo("key", "Return")
+        xdo("key", "Tab")
         xdo("key", "Return")
         time.sleep(3)
+    else:
+        press_button("Partizione senza resto")
+        time.sleep(25)
+        candies = count_showing(lambda o: o.name == "caramella")
+        children = count_showing(lambda o: (o.name or "").startswith("vassoio del bambino"))
+        print("(%d candies, %d children)" % (candies, children))
+        for given in range(candies):
+            xdo("type", str(given % max(children, 1) + 1))
+        time.sleep(3)
+        quotient = candies // max(children, 1)
+        xdo("type", str(quotient + 1))
+        xdo("key", "Return")
+        for _ in range(3):
+            xdo("key", "BackSpace")
+        xdo("type", str(quotient))
+        xdo("key", "Return")
+        time.sleep(12)  # the solution is read out
+        xdo("key", "Tab")
+        xdo("key", "Return")
+        time.sleep(5)
     app.terminate()
     time.sleep(2)
     orca.terminate()
@@ -109,17 +135,34 @@ def problem_label():
     return 1, 1
 
 
-def press_board():
+def objects():
     import pyatspi
     desktop = pyatspi.Registry.getDesktop(0)
     for i in range(desktop.childCount):
-        for o in rt.walk(desktop.getChildAtIndex(i)):
-            try:
-                if o.getRole() == pyatspi.ROLE_PUSH_BUTTON and o.name.startswith("Partizione senza"):
-                    o.queryAction().doAction(0)
-                    return
-            except Exception:
-                continue
+        yield from rt.walk(desktop.getChildAtIndex(i))
+
+
+def count_showing(test):
+    import pyatspi
+    n = 0
+    for o in objects():
+        try:
+            if o.getState().contains(pyatspi.STATE_SHOWING) and test(o):
+                n += 1
+        except Exception:
+            continue
+    return n
+
+
+def press_button(prefix):
+    import pyatspi
+    for o in objects():
+        try:
+            if o.getRole() == pyatspi.ROLE_PUSH_BUTTON and o.name.startswith(prefix):
+                o.queryAction().doAction(0)
+                return
+        except Exception:
+            continue
 
 
 def transcript(log):

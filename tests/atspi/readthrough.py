@@ -179,6 +179,11 @@ def main():
         m = rx.match(label.name)
         return int(m.group(1)), int(m.group(2))
 
+    def announced(words, timeout=30.0):
+        """Spoken at once by a screen reader: a notification with the words."""
+        return poll(lambda: find(lambda o: o.getRole() == pyatspi.ROLE_NOTIFICATION
+                                 and o.name == words, only_showing=False), timeout)
+
     def description_of_focus(fragment, timeout=30.0):
         return poll(lambda: (lambda f: f is not None and fragment in (f.description or ""))(
             focused()), timeout)
@@ -210,6 +215,7 @@ def main():
     key(0xff0d)
     check(description_of_focus("risposta sbagliata, Errati 1"),
           "Form1: a wrong answer is told on the focused object")
+    check(announced("risposta sbagliata, Errati 1"), "Form1: a wrong answer is announced")
     key(0xff08)
     type_text(str(quotient))
     key(0xff0d)
@@ -249,6 +255,11 @@ def main():
           "Form6: the tray says what it holds (%r)" % tray1.name)
     check(tray1.getRole() == pyatspi.ROLE_PANEL, "Form6: the tray is a group (%s)"
           % tray1.getRoleName())
+    table = focused()
+    check(table is not None and table.name == "tavolo delle caramelle"
+          and "premi da 1 a 5" in (table.description or ""),
+          "Form6: the focus is on the table, which says what the keys do (%r)"
+          % (table and (table.name, table.description),))
     check(wait_for(named("Esatti 0"), 10) is not None, "Form6: 'Esatti 0'")
     check(wait_for(named("Errati 0"), 10) is not None, "Form6: 'Errati 0'")
     look_over("Form6")
@@ -261,6 +272,8 @@ def main():
     key(ord("1"))
     check(poll(lambda: tray1.name == "vassoio del bambino 1: 1 caramella", 60),
           "Form6: key 1 changes the first tray's name (%r)" % tray1.name)
+    check(announced("vassoio del bambino 1: 1 caramella"),
+          "Form6: key 1 announces the first tray's count")
     for given in range(1, dividend):
         key(ord(str(given % divisor + 1)))
     box = wait_for(named("quoziente", pyatspi.ROLE_TEXT), 60)
@@ -278,6 +291,7 @@ def main():
     key(0xff0d)
     check(description_of_focus("risposta sbagliata, Errati 1"),
           "Form6: a wrong answer is told on the focused object")
+    check(announced("risposta sbagliata, Errati 1"), "Form6: a wrong answer is announced")
     for _ in range(3):
         key(0xff08)
     type_text(str(quotient))
