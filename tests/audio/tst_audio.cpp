@@ -188,7 +188,7 @@ void TestAudio::sentencesFlow()
             return QStringLiteral("never heard");
         const std::int64_t atReturn = m_pulse.recordedFrames();
         // Had the sentence not been heard to its end, this would cut it.
-        m_player->play(marker, SoundPlayer::Mode::Asynchronous);
+        m_player->play(marker);
         listen(1000);
 
         const Samples heard = m_pulse.recording();
@@ -227,7 +227,7 @@ void TestAudio::effectsAreHeardWhole()
     for (const QString &effect : std::as_const(effects)) {
         const QString failure = tryTwice(m_pulse, [&] {
             const std::int64_t from = m_pulse.recordedFrames();
-            m_player->play(effect, SoundPlayer::Mode::Asynchronous);
+            m_player->play(effect);
             listen(1200); // nothing after it: the stream goes quiet before the next
             const HeardSearch::Found f
                 = HeardSearch::find(m_pulse.recording(), samplesOf(effect), from);
@@ -252,10 +252,10 @@ void TestAudio::newSoundCutsTheOldAtOnce()
         const std::int64_t from = m_pulse.recordedFrames();
         QElapsedTimer clock;
         clock.start();
-        m_player->play(tonePath, SoundPlayer::Mode::Asynchronous);
+        m_player->play(tonePath);
         listen(400);
         const qint64 cutAfterMs = clock.elapsed();
-        m_player->play(wrong, SoundPlayer::Mode::Asynchronous);
+        m_player->play(wrong);
         listen(1500);
 
         const Samples heard = m_pulse.recording();

@@ -261,6 +261,7 @@ void TestScaling::scaledScreensWork()
             QTest::keyClick(text2, Qt::Key_Return);
         }
         QCOMPARE(exercise->rightCount().value(), 1);
+        QTRY_VERIFY(exercise->bottoneAvanti()->isEnabled()); // once the solution is read
         QVERIFY(clickDesignCentre(canvas, exercise->bottoneAvanti()));
         QVERIFY(panel->isHidden());
         QCOMPARE(b.board->passo(), 0);

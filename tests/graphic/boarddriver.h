@@ -61,12 +61,15 @@ struct BoardDriver
         return board;
     }
 
-    // The clock moves on, then Timer1 fires if it is running.
+    // The clock moves on, then Timer1 fires if it is running. Sentences
+    // end as the events run, before and after, unless the test holds them.
     void tick(int ms)
     {
+        QCoreApplication::processEvents();
         env.clock.advance(ms);
         if (board->timer1()->isActive())
             QMetaObject::invokeMethod(board->timer1(), "timeout");
+        QCoreApplication::processEvents();
     }
 
     void introduce(int steps = 3)

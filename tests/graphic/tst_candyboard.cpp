@@ -23,8 +23,6 @@ using namespace BoardSounds;
 
 Q_DECLARE_METATYPE(Quozzoli::ScreenId)
 
-using Mode = RecordingSoundPlayer::Mode;
-
 class TestCandyBoard : public QObject
 {
     Q_OBJECT
@@ -101,8 +99,7 @@ void TestCandyBoard::introduction()
     QCOMPARE(b.board->passo(), 0);
     b.tick(1);
     QCOMPARE(b.board->passo(), 1);
-    QCOMPARE(env.sound.relativePaths(Mode::Synchronous),
-             (QStringList {CiSono, number(candies), Caramelle}));
+    QCOMPARE(env.sound.sentencePaths(), (QStringList {CiSono, number(candies), Caramelle}));
     QCOMPARE(b.candiesOnTable(), candies);
     QVERIFY(!b.candy(candies - 1)->isHidden());
     QCOMPARE(b.text(QStringLiteral("Label3")), QStringLiteral("ci sono %1 caramelle").arg(candies));
@@ -137,15 +134,13 @@ void TestCandyBoard::waitBeginsWhenThePromptEnds()
     TestEnvironment env;
     BoardDriver b {env};
     b.open(ScreenId::Form6, 2, 3);
-    bool timerStopped = true;
-    env.sound.onPlay = [&](const RecordingSoundPlayer::Played &) {
-        env.clock.advance(700); // each file takes its time
-        timerStopped = timerStopped && !b.board->timer1()->isActive();
-    };
+    env.sound.holdSentences(true);
     b.tick(1500);
     QCOMPARE(b.board->passo(), 1);
-    QVERIFY(timerStopped);
-    env.sound.onPlay = nullptr;
+    QVERIFY(env.sound.speaking());
+    QVERIFY(!b.board->timer1()->isActive());
+    env.clock.advance(2100); // the prompt takes its time
+    env.sound.finishSentence();
     b.tick(1899); // two whole seconds after the end of the prompt, not of its start
     QCOMPARE(b.board->passo(), 1);
     b.tick(1);
@@ -160,39 +155,32 @@ void TestCandyBoard::promptDefersTicksAndInput()
     b.introduce(2); // the children are in view; the third step is due
     b.drop(0);
     env.sound.clear();
-    int countInPrompt = -1;
-    bool fired = false;
-    env.sound.onPlay = [&](const RecordingSoundPlayer::Played &) {
-        if (std::exchange(fired, true))
-            return;
-        b.tick(5000);
-        QCOMPARE(b.board->passo(), 2);
-        b.drop(1); // held until the prompt has ended
-        countInPrompt = b.board->sharing().count(1);
-    };
+    env.sound.holdSentences(true);
     b.drop(0); // refused: "attento"
     QCOMPARE(env.sound.relativePaths(), QStringList {Attento});
-    QCOMPARE(countInPrompt, 0);
+    b.tick(5000);
+    QCOMPARE(b.board->passo(), 2);
+    b.drop(1); // held until the prompt has ended
+    QCOMPARE(b.board->sharing().count(1), 0);
     QVERIFY(b.control(QStringLiteral("Frame2"))->isHidden());
+    env.sound.finishSentence();
     QTRY_VERIFY(!b.control(QStringLiteral("Frame2"))->isHidden());
     QCOMPARE(b.board->sharing().count(1), 1);
 
     // The deferred step begins, over the open panel; what is typed in the
     // answer box meanwhile reaches it after the prompt, Enter in its place.
     auto *text1 = b.control<AnswerBox>(QStringLiteral("Text1"));
-    env.sound.onPlay = [&](const RecordingSoundPlayer::Played &) {
-        if (!std::exchange(fired, false))
-            return;
-        QTest::keyClicks(text1, QStringLiteral("1"));
-        QTest::keyClick(text1, Qt::Key_Return);
-        QTest::keyClicks(text1, QStringLiteral("5"));
-    };
     b.tick(100);
     QCOMPARE(b.board->passo(), 3);
     QCOMPARE(env.sound.relativePaths().last(), QStringLiteral("\\voci\\scopri1.wav"));
-    QVERIFY(!b.control(QStringLiteral("Label5"))->isHidden());
+    QTest::keyClicks(text1, QStringLiteral("1"));
+    QTest::keyClick(text1, Qt::Key_Return);
+    QTest::keyClicks(text1, QStringLiteral("5"));
     QCOMPARE(text1->text(), QString());
+    env.sound.holdSentences(false);
+    env.sound.finishSentence();
     QTRY_COMPARE(b.board->rightCount().value(), 1);
+    QVERIFY(!b.control(QStringLiteral("Label5"))->isHidden());
     QCOMPARE(b.board->wrongCount().value(), 1); // the refused drop only
     QCOMPARE(text1->text(), QStringLiteral("1"));
 }
@@ -227,22 +215,20 @@ void TestCandyBoard::closingDuringAPrompt()
         QTest::keyClick(b.control<AnswerBox>(QStringLiteral("Text1")), Qt::Key_Return);
         QTest::keyClicks(b.control<AnswerBox>(QStringLiteral("Text2")), QStringLiteral("1"));
     }
-    env.sound.clear();
-    bool fired = false;
-    env.sound.onPlay = [&](const RecordingSoundPlayer::Played &) {
-        if (std::exchange(fired, true))
-            return;
-        board->close();
-        if (destroyed)
-            TestEnvironment::settle();
-    };
+    env.sound.holdSentences(true);
     if (stage == 0)
         b.tick(2000);
     else if (stage == 1)
         dropCandy(board, 0, 2);
     else
         QTest::keyClick(b.control<AnswerBox>(QStringLiteral("Text2")), Qt::Key_Return);
-    QCOMPARE(env.sound.relativePaths().size(), 1); // the rest of the prompt is not played
+    QVERIFY(env.sound.speaking());
+    const qsizetype said = env.sound.played().size();
+    board->close();
+    if (destroyed)
+        TestEnvironment::settle();
+    QVERIFY(!env.sound.speaking()); // cut short, and nothing said after it
+    QCOMPARE(env.sound.played().size(), said);
     if (board) {
         QVERIFY(!board->timer1()->isActive());
         QVERIFY(!board->bottoneAvanti()->isEnabled());

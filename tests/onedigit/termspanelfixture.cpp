@@ -3,14 +3,14 @@
 
 #include "termspanelfixture.h"
 
-#include "drillhelpers.h"
 #include "form1.h"
 #include "form10.h"
 #include "form3.h"
+#include "screendriver.h"
 #include "sharedvalues.h"
 
 using namespace Quozzoli;
-using namespace Drill;
+using namespace ScreenDriver;
 
 void TermsPanelFixture::init()
 {

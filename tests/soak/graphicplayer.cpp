@@ -11,6 +11,7 @@
 #include "numberreader.h"
 #include "numericplayer.h"
 #include "picturebutton.h"
+#include "screendriver.h"
 #include "svgpicture.h"
 #include "tally.h"
 
@@ -125,7 +126,7 @@ bool GraphicPlayer::enter(CandyBoard *board, AnswerBox *box, const QString &text
     [&] {
         QVERIFY(box->isEnabled());
         box->clear();
-        NumericPlayer::type(box, text);
+        ScreenDriver::type(box, text);
         QCOMPARE(box->text(), text);
     }();
     // An empty box reads as 0 here.

@@ -27,7 +27,8 @@ inline int candiesOnTable(Quozzoli::CandyBoard *board)
 }
 
 // A drag that enters the widget and drops the data there, as a drag from the
-// table ends; true when the widget took the drag. The data goes with the drop.
+// table ends, then lets the events run; true when the widget took the drag.
+// The data goes with the drop.
 inline bool dropOn(QWidget *target, QMimeData *mime)
 {
     const std::unique_ptr<QMimeData> dropped(mime);
@@ -36,6 +37,7 @@ inline bool dropOn(QWidget *target, QMimeData *mime)
     QCoreApplication::sendEvent(target, &enter);
     QDropEvent drop(QPointF(at), Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &drop);
+    QCoreApplication::processEvents();
     return enter.isAccepted();
 }
 
