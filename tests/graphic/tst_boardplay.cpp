@@ -146,17 +146,17 @@ void TestBoardPlay::quotitionSharing()
         if (n + 1 < 5) {
             QVERIFY(b.child(n + 1)->isHidden());
             b.drop(n + 1); // not in view yet
-            QCOMPARE(b.board->sharing().count(n + 1), 0);
+            QCOMPARE(b.held(n + 1), 0);
         }
         for (int k = 0; k < each; ++k) {
             QVERIFY(panel->isHidden());
             b.drop(n);
         }
-        QCOMPARE(b.board->sharing().count(n), each);
+        QCOMPARE(b.held(n), each);
         if (n + 1 < children) {
             QVERIFY(!b.child(n)->isEnabled());
             b.drop(n); // served: takes no more
-            QCOMPARE(b.board->sharing().count(n), each);
+            QCOMPARE(b.held(n), each);
         }
     }
     QVERIFY(!panel->isHidden());
@@ -182,7 +182,7 @@ void TestBoardPlay::quotitionSharing()
     b.drop(0);
     QVERIFY(!b.child(1)->isHidden());
     b.drop(1);
-    QCOMPARE(b.board->sharing().count(1), 1);
+    QCOMPARE(b.held(1), 1);
 }
 
 void TestBoardPlay::answer_data()
@@ -233,7 +233,7 @@ void TestBoardPlay::answer()
         QCOMPARE(b.board->etichettaEsatti()->text(), QStringLiteral(" 1"));
         QVERIFY(b.control(QStringLiteral("Frame2"))->isHidden());
         QVERIFY(!avanti->isEnabled());
-        QCOMPARE(b.board->passo(), 0);
+        QCOMPARE(b.step(), 0);
         QCOMPARE(b.candiesOnTable(), 0);
         QVERIFY(!b.board->comandoIconaSi()->isHidden()); // the last verdict stays
     } else {

@@ -51,15 +51,17 @@ void GraphicPlayer::checkCounters(CandyBoard *board)
 
 void GraphicPlayer::introduce(CandyBoard *board)
 {
-    QCOMPARE(board->passo(), 0);
+    QCOMPARE(stepOnView(board), 0);
     for (int step = 1; step <= 3; ++step) {
         m_clock.advance(2000);
         board->timer1Timer();
         heard(board);
-        QCOMPARE(board->passo(), step);
+        QCOMPARE(stepOnView(board), step);
     }
-    QVERIFY(!board->timer1()->isActive());
-    QCOMPARE(candiesOnTable(board), board->problem().dividendo);
+    QVERIFY(!board->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+    CandyProblem p;
+    problemOnView(board, p);
+    QCOMPARE(candiesOnTable(board), p.dividendo);
 }
 
 bool GraphicPlayer::drop(CandyBoard *board, int child)
@@ -73,20 +75,20 @@ bool GraphicPlayer::drop(CandyBoard *board, int child)
         }();
         return false;
     }
-    const int before = board->sharing().count(child);
+    const int before = held(board, child);
     dropCandy(board, child, first);
     heard(board);
     ++m_tally.drops;
     if (candy(board, first)->isHidden()) {
         // Taken: the child's next slot shows a disc.
-        const int held = board->sharing().count(child);
+        const int now = held(board, child);
         [&] {
-            QCOMPARE(held, before + 1);
-            QVERIFY(disc(board, CandySharing::discIndex(child, held - 1))->isVisibleTo(board));
+            QCOMPARE(now, before + 1);
+            QVERIFY(disc(board, CandySharing::discIndex(child, now - 1))->isVisibleTo(board));
         }();
         return true;
     }
-    if (board->sharing().count(child) > before) {
+    if (board->wrongCount().value() > m_tally.screenWrong) {
         // Refused (partition): counted as a mistake, the candy stays.
         ++m_tally.refusedDrops;
         ++m_tally.screenWrong;
@@ -97,8 +99,8 @@ bool GraphicPlayer::drop(CandyBoard *board, int child)
 
 void GraphicPlayer::share(CandyBoard *board, int problem)
 {
-    const CandyProblem p = board->problem();
-    const bool partition = board->layout().sharing == SharingMode::Partition;
+    CandyProblem p;
+    const bool partition = problemOnView(board, p);
     const int children = partition ? p.divisore : p.quoziente;
     const int each = partition ? p.quoziente : p.divisore;
     if (children < CandySharing::Children) // a child not in play takes nothing
@@ -115,8 +117,7 @@ void GraphicPlayer::share(CandyBoard *board, int problem)
     }
     if (QTest::currentTestFailed())
         return;
-    QVERIFY(board->sharing().complete());
-    QVERIFY(board->frame2()->isVisibleTo(board));
+    QVERIFY(board->findChild<AnswerPanel *>(QStringLiteral("Frame2"))->isVisibleTo(board));
     QCOMPARE(candiesOnTable(board), p.resto);
 }
 
@@ -153,8 +154,9 @@ bool GraphicPlayer::enter(CandyBoard *board, AnswerBox *box, const QString &text
 
 void GraphicPlayer::answer(CandyBoard *board, int problem)
 {
-    AnswerPanel *panel = board->frame2();
-    const CandyProblem p = board->problem();
+    auto *panel = board->findChild<AnswerPanel *>(QStringLiteral("Frame2"));
+    CandyProblem p;
+    problemOnView(board, p);
     struct Step
     {
         AnswerBox *box;
@@ -206,6 +208,6 @@ void GraphicPlayer::solve(CandyBoard *board, int problem)
     QTest::mouseClick(board->bottoneAvanti(), Qt::LeftButton);
     m_tally.screenRightShown = m_tally.screenRight;
     checkCounters(board);
-    QVERIFY(!board->frame2()->isVisibleTo(board));
-    QCOMPARE(board->passo(), 0);
+    QVERIFY(!board->findChild<AnswerPanel *>(QStringLiteral("Frame2"))->isVisibleTo(board));
+    QCOMPARE(stepOnView(board), 0);
 }
