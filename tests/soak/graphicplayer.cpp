@@ -157,17 +157,12 @@ void GraphicPlayer::answer(CandyBoard *board, int problem)
     auto *panel = board->findChild<AnswerPanel *>(QStringLiteral("Frame2"));
     CandyProblem p;
     problemOnView(board, p);
-    struct Step
-    {
-        AnswerBox *box;
-        int expected;
-    };
-    QList<Step> steps {{panel->text1(), p.quoziente}};
+    QList<ScreenDriver::Step> steps {{panel->text1(), p.quoziente}};
     if (panel->text2())
         steps.append({panel->text2(), p.resto});
     const int stumble = problem % int(steps.size());
     for (int i = 0; i < steps.size() && !QTest::currentTestFailed(); ++i) {
-        const Step &step = steps.at(i);
+        const ScreenDriver::Step &step = steps.at(i);
         const bool last = i + 1 == steps.size();
         if (i == stumble) {
             switch (problem % 4) {

@@ -70,9 +70,9 @@ bool isRightSound(const QString &path)
     return right.match(path).hasMatch();
 }
 
-QList<Step> rightSteps(ExerciseScreen *screen)
+QList<Step> rightSteps(const ExerciseScreen *screen)
 {
-    if (qobject_cast<TwoDigitScreen *>(screen)) {
+    if (qobject_cast<const TwoDigitScreen *>(screen)) {
         const SharedValues &d = shared();
         QList<Step> steps {{box(screen, "Edar"), d.quoziente / 10},
                            {box(screen, "Eur"), d.quoziente % 10}};
@@ -80,12 +80,12 @@ QList<Step> rightSteps(ExerciseScreen *screen)
             steps.append({remainder, d.resto});
         return steps;
     }
-    if (qobject_cast<Form1 *>(screen))
+    if (qobject_cast<const Form1 *>(screen))
         return {{box(screen, "Text1"), shared().quoziente}};
-    if (auto *form3 = qobject_cast<Form3 *>(screen))
+    if (auto *form3 = qobject_cast<const Form3 *>(screen))
         return {{box(screen, "Text1"), form3->problem().quotient},
                 {box(screen, "Text2"), form3->problem().remainder}};
-    if (auto *form10 = qobject_cast<Form10 *>(screen)) {
+    if (auto *form10 = qobject_cast<const Form10 *>(screen)) {
         const Multiplication &m = form10->problem();
         if (form10->productMode())
             return {{box(screen, "Text1"), m.product()}};

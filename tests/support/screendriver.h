@@ -50,7 +50,7 @@ struct Step
     Quozzoli::AnswerBox *box = nullptr;
     int expected = 0;
 };
-QList<Step> rightSteps(Quozzoli::ExerciseScreen *screen);
+QList<Step> rightSteps(const Quozzoli::ExerciseScreen *screen);
 
 // By keys and mouse.
 // Types the text into the box (in place of what it holds, if there is a
