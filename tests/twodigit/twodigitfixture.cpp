@@ -22,16 +22,10 @@ QList<ScreenId> TwoDigitFixture::allScreens()
 
 const char *TwoDigitFixture::nameOf(ScreenId id)
 {
-    switch (id) {
-    case ScreenId::Form2:
-        return "Form2";
-    case ScreenId::Form4:
-        return "Form4";
-    case ScreenId::Form5:
-        return "Form5";
-    default:
-        return "Form11";
-    }
+    return id == ScreenId::Form2 ? "Form2"
+        : id == ScreenId::Form4  ? "Form4"
+        : id == ScreenId::Form5  ? "Form5"
+                                 : "Form11";
 }
 
 const char *TwoDigitFixture::waitName(bool wait)
