@@ -8,7 +8,7 @@
 #include "benchenvironment.h"
 #include "exercisescreen.h"
 #include "latency.h"
-#include "screenanswers.h"
+#include "screendriver.h"
 #include "sharedvalues.h"
 
 #include <QTest>
@@ -53,7 +53,7 @@ void BenchAnswerEntry::enter()
     Latency::measure(
         [&] {
             screen->nuovaDivisione();
-            const QList<ScreenAnswers::Step> steps = ScreenAnswers::rightSteps(screen);
+            const QList<ScreenDriver::Step> steps = ScreenDriver::rightSteps(screen);
             QVERIFY(!steps.isEmpty());
             if (!right) {
                 box = steps.first().box;

@@ -13,7 +13,7 @@
 #include "exercisescreen.h"
 #include "heardsearch.h"
 #include "privatepulse.h"
-#include "screenanswers.h"
+#include "screendriver.h"
 #include "services.h"
 #include "sharedvalues.h"
 #include "soundcues.h"
@@ -223,14 +223,14 @@ int main(int argc, char *argv[])
             effects.push_back(SoundFiles::rightEffect(k));
         for (const std::string &effect : effects) {
             played.push_back({{effect}, pulse.recordedFrames()});
-            Services::sound().play(SoundCues::fullPath(effect), SoundPlayer::Mode::Asynchronous);
+            Services::sound().play(SoundCues::fullPath(effect));
             listen(1500);
         }
 
         // A wrong answer on Form2, and paplay on the same server, in turns,
         // each after a quiet spell.
         std::vector<std::int64_t> keyMarks, paplayMarks;
-        const QList<ScreenAnswers::Step> steps = ScreenAnswers::rightSteps(screen);
+        const QList<ScreenDriver::Step> steps = ScreenDriver::rightSteps(screen);
         AnswerBox *box = steps.first().box;
         box->setText(QString::number(steps.first().expected + 1));
         for (int i = 0; i < 5; ++i) {

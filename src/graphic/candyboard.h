@@ -43,14 +43,7 @@ public:
     void nuovaDivisione() override;
 
     bool speaking() const;
-    const BoardLayout &layout() const { return m_layout; }
-    // The problem drawn in the first step, kept by the sharing.
-    const CandyProblem &problem() const { return m_sharing.problem(); }
-    const CandySharing &sharing() const { return m_sharing; }
-    int passo() const { return m_steps.passo(); }
     quint64 boardId() const { return m_boardId; }
-    QTimer *timer1() const { return m_timer; }
-    AnswerPanel *frame2() const { return m_panel; }
 
 public slots:
     void timer1Timer();
@@ -63,6 +56,9 @@ protected:
 
 private:
     using Action = BoardFlow::Action;
+
+    // The problem drawn in the first step, kept by the sharing.
+    const CandyProblem &problem() const { return m_sharing.problem(); }
 
     void primoPasso();
     void secondoPasso();

@@ -54,12 +54,8 @@ void QtSoundPlayer::cannotPlay(const QString &path)
     m_beep();
 }
 
-void QtSoundPlayer::play(const QString &path, Mode mode)
+void QtSoundPlayer::play(const QString &path)
 {
-    if (mode == Mode::Synchronous) {
-        speak({path});
-        return;
-    }
     qCDebug(lcSound) << "asynchronous" << path;
     if (dropSentence())
         emit spoken(); // cut short by this sound

@@ -34,7 +34,7 @@ public:
                            QObject *parent = nullptr);
     ~QtSoundPlayer() override;
 
-    void play(const QString &path, Mode mode) override;
+    void play(const QString &path) override;
     void speak(const QStringList &paths) override;
     void stop() override;
     void preload(const QStringList &paths) override;

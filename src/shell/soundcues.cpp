@@ -19,12 +19,12 @@ QString SoundCues::fullPath(const std::string &relativePath)
 void SoundCues::suonoEsatto()
 {
     const int k = Services::random().draw(4) + 1;
-    Services::sound().play(fullPath(SoundFiles::rightEffect(k)), SoundPlayer::Mode::Asynchronous);
+    Services::sound().play(fullPath(SoundFiles::rightEffect(k)));
 }
 
 void SoundCues::suonoErrato()
 {
-    Services::sound().play(fullPath(SoundFiles::WrongEffect), SoundPlayer::Mode::Asynchronous);
+    Services::sound().play(fullPath(SoundFiles::WrongEffect));
 }
 
 void SoundCues::speak(const std::vector<std::string> &relativePaths)

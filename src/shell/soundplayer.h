@@ -16,22 +16,14 @@ class SoundPlayer : public QObject
     Q_OBJECT
 
 public:
-    enum class Mode {
-        Asynchronous, // plays on while the program goes on
-        Synchronous, // a sentence of one file, whose end spoken() tells
-    };
-
     using QObject::QObject;
 
-    virtual void play(const QString &path, Mode mode) = 0;
-    // Starts the files as one sentence, each straight after the one before.
-    // Players that take no time (the default) end it at once.
-    virtual void speak(const QStringList &paths)
-    {
-        for (const QString &path : paths)
-            play(path, Mode::Synchronous);
-        emit spoken();
-    }
+    // Plays a sound effect while the program goes on; it cuts short a
+    // sentence being spoken.
+    virtual void play(const QString &path) = 0;
+    // Starts the files as one sentence, each straight after the one before;
+    // spoken() tells its end.
+    virtual void speak(const QStringList &paths) = 0;
     // Silences what is playing; a sentence being spoken ends at once.
     virtual void stop() { }
     // Loads files ahead of their first use, so that they start at once.

@@ -3,15 +3,15 @@
 
 // What the one-digit screens and the times tables do alike: how they open,
 // how they take wrong and empty answers, and how "Esci" leaves them.
-#include "drillhelpers.h"
 #include "form10.h"
 #include "form3.h"
+#include "screendriver.h"
 #include "sharedvalues.h"
 
 #include <functional>
 
 using namespace Quozzoli;
-using namespace Drill;
+using namespace ScreenDriver;
 
 namespace {
 
@@ -255,8 +255,7 @@ void TestDrillScreens::rightAnswer()
     QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral("0"));
     QCOMPARE(shared().numeroEsatti.value(), 1);
     QCOMPARE(face(form), QStringLiteral("si"));
-    QCOMPARE(m_env->sound.relativePaths(SoundPlayer::Mode::Asynchronous),
-             QStringList {QStringLiteral(R"(\suoni\si3.wav)")});
+    QCOMPARE(m_env->sound.relativePaths(), QStringList {QStringLiteral(R"(\suoni\si3.wav)")});
     QCOMPARE(m_env->sound.played().size(), 1);
     if (wait) {
         // The problem stays, the box takes nothing more until "avanti".
@@ -320,7 +319,7 @@ void TestDrillScreens::wrongAnswers()
     QCOMPARE(face(form), QStringLiteral("no"));
     QCOMPARE(answerBox->text(), wrong);
     QCOMPARE(form->focusWidget(), answerBox);
-    QCOMPARE(m_env->sound.relativePaths(SoundPlayer::Mode::Asynchronous), QStringList {WrongSound});
+    QCOMPARE(m_env->sound.relativePaths(), QStringList {WrongSound});
     for (const QString &name : drill->boxes.mid(1))
         QVERIFY(!box(form, qPrintable(name))->isEnabled());
     QVERIFY(!form->bottoneAvanti()->isEnabled());
@@ -331,8 +330,7 @@ void TestDrillScreens::wrongAnswers()
     QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral(" 3"));
     QCOMPARE(shared().numeroErrati.value(), drill->ownCounts ? 0 : 3);
     QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral("0"));
-    QCOMPARE(m_env->sound.relativePaths(SoundPlayer::Mode::Asynchronous),
-             QStringList(3, WrongSound));
+    QCOMPARE(m_env->sound.relativePaths(), QStringList(3, WrongSound));
     QCOMPARE(m_env->sound.played().size(), 3);
     QCOMPARE(labelText(form, drill->problemLabel), problem);
     QCOMPARE(m_env->random.draws(), drawsBefore);

@@ -250,7 +250,7 @@ void TestScaling::scaledScreensWork()
             QVERIFY(dropOn(target, CandyDrag::mimeData(b.board->boardId(), candy)));
         }
         QCOMPARE(b.candiesOnTable(), resto);
-        AnswerPanel *panel = b.board->frame2();
+        AnswerPanel *panel = b.control<AnswerPanel>(QStringLiteral("Frame2"));
         QVERIFY(!panel->isHidden());
         QVERIFY(clickDesignCentre(canvas, panel->text1()));
         QTest::keyClicks(panel->text1(), QString::number(partition ? 2 : 3));
@@ -261,9 +261,10 @@ void TestScaling::scaledScreensWork()
             QTest::keyClick(text2, Qt::Key_Return);
         }
         QCOMPARE(exercise->rightCount().value(), 1);
+        QTRY_VERIFY(exercise->bottoneAvanti()->isEnabled()); // once the solution is read
         QVERIFY(clickDesignCentre(canvas, exercise->bottoneAvanti()));
         QVERIFY(panel->isHidden());
-        QCOMPARE(b.board->passo(), 0);
+        QCOMPARE(b.step(), 0);
         QCOMPARE(exercise->etichettaEsatti()->text(), QStringLiteral(" 1"));
         return;
     }

@@ -3,97 +3,18 @@
 
 // The on-screen keypad: when it is shown, how it stands beside a screen, and
 // whole exercises played by finger on a touch screen alone.
-#include "answerbox.h"
 #include "applicationsetup.h"
-#include "exercisescreen.h"
-#include "picturebutton.h"
+#include "screendriver.h"
 #include "sharedvalues.h"
-#include "svgpicture.h"
 #include "tastierino.h"
-#include "termspanel.h"
-#include "testenvironment.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QLabel>
-#include <QMenuBar>
 #include <QPointingDevice>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QTest>
 #include <QToolButton>
 
 #include <memory>
 
 using namespace Quozzoli;
-
-namespace {
-
-// A touch screen, known to Qt while the object lives.
-class TouchScreen
-{
-public:
-    TouchScreen()
-        : m_device(QTest::createTouchDevice())
-    { }
-    QPointingDevice *device() const { return m_device.get(); }
-
-    // A finger taps the widget (at its centre unless told).
-    void tap(QWidget *widget, std::optional<QPoint> at = std::nullopt) const
-    {
-        QWidget *window = widget->window();
-        const QPoint point = widget->mapTo(window, at.value_or(widget->rect().center()));
-        QTest::touchEvent(window, device()).press(0, point, window);
-        QTest::touchEvent(window, device()).release(0, point, window);
-        QCoreApplication::processEvents();
-    }
-
-    void tapMenu(Screen *screen, const char *name) const
-    {
-        QMenuBar *bar = screen->menuBar();
-        const auto *exercise = qobject_cast<ExerciseScreen *>(screen);
-        tap(bar, bar->actionGeometry(exercise->menuAction(QLatin1String(name))).center());
-    }
-
-    void tapKey(const QString &key) const
-    {
-        auto *keypad = TestEnvironment::current()->findChild<Tastierino *>();
-        QVERIFY(keypad);
-        tap(keypad->findChild<QToolButton *>(QStringLiteral("Tasto") + key));
-    }
-
-    // Taps the digits of the text on the keypad, then Enter.
-    void enter(const QString &text) const
-    {
-        for (const QChar digit : text)
-            tapKey(digit);
-        tapKey(QStringLiteral("Invio"));
-    }
-
-private:
-    std::unique_ptr<QPointingDevice> m_device;
-};
-
-// The division on view: dividend and divisor.
-std::pair<int, int> division(const Screen *screen)
-{
-    static const QRegularExpression numbers(QStringLiteral(R"(^\s*(\d+)\s*:\s*(\d+)\s*=\s*$)"));
-    const QRegularExpressionMatch match
-        = numbers.match(screen->findChild<QLabel *>(QStringLiteral("EtNumero"))->text());
-    return {match.captured(1).toInt(), match.captured(2).toInt()};
-}
-
-QString countText(const Screen *screen, const char *name)
-{
-    return screen->findChild<QLabel *>(QLatin1String(name))->text();
-}
-
-AnswerBox *box(const Screen *screen, const char *name)
-{
-    return screen->findChild<AnswerBox *>(QLatin1String(name));
-}
-
-} // namespace
+using namespace ScreenDriver;
 
 class TestTastierino : public QObject
 {
@@ -144,17 +65,17 @@ void TestTastierino::whenShown()
     }
 
     TestEnvironment env;
-    std::unique_ptr<TouchScreen> touch;
+    std::unique_ptr<QPointingDevice> finger;
     if (touchScreen)
-        touch = std::make_unique<TouchScreen>();
+        finger.reset(QTest::createTouchDevice());
     readCommandLine(QStringList {QStringLiteral("quozzoli")} + options);
     env.random.pushDraw(3, 18);
     Screen *form = env.open(ScreenId::Form1);
     QVERIFY(QTest::qWaitForWindowExposed(form));
     if (touched) {
-        if (!touch)
-            touch = std::make_unique<TouchScreen>(); // plugged in after the start
-        touch->tap(form->canvas(), QPoint(5, 5));
+        if (!finger)
+            finger.reset(QTest::createTouchDevice()); // plugged in after the start
+        tap(finger.get(), form->canvas(), QPoint(5, 5));
         QCoreApplication::processEvents();
     }
 
@@ -201,25 +122,26 @@ void TestTastierino::whenShown()
 void TestTastierino::playedByTouchAlone()
 {
     TestEnvironment env;
-    TouchScreen touch;
+    const std::unique_ptr<QPointingDevice> touch(QTest::createTouchDevice());
+    QPointingDevice *finger = touch.get();
     readCommandLine({QStringLiteral("quozzoli")});
     shared().attendiBottone = true;
     Screen *menu = env.open(ScreenId::FormMenu);
 
     // Form1: one box; "avanti" awaited.
-    touch.tap(menu->findChild<QWidget *>(QStringLiteral("Command2")));
+    tap(finger, menu->findChild<QWidget *>(QStringLiteral("Command2")));
     auto *form1 = qobject_cast<ExerciseScreen *>(TestEnvironment::current());
     QCOMPARE(form1->objectName(), QStringLiteral("Form1"));
     QVERIFY(form1->findChild<Tastierino *>());
     QCOMPARE(form1->focusWidget(), box(form1, "Text1"));
 
     // A check box of the terms panel, and "Conferma".
-    touch.tapMenu(form1, "mnuTermini");
+    tapMenu(finger, form1, "mnuTermini");
     auto *panel = form1->findChild<TermsPanel *>();
     QVERIFY(panel && panel->isVisible());
-    touch.tap(panel->item(0), QPoint(8, panel->item(0)->height() / 2)); // on its box
+    tap(finger, panel->item(0), QPoint(8, panel->item(0)->height() / 2)); // on its box
     QVERIFY(!panel->item(0)->isChecked());
-    touch.tap(panel->confirmButton());
+    tap(finger, panel->confirmButton());
     QVERIFY(!panel->isVisible());
     QCOMPARE(form1->focusWidget(), box(form1, "Text1"));
 
@@ -227,26 +149,26 @@ void TestTastierino::playedByTouchAlone()
     QVERIFY(divisor > 1);
     const QString quotient = QString::number(dividend / divisor);
     env.sound.clear();
-    touch.enter(quotient + QLatin1Char('1')); // a wrong answer
-    QCOMPARE(countText(form1, "EtichettaErrati"), QStringLiteral(" 1"));
+    tapAnswer(finger, quotient + QLatin1Char('1')); // a wrong answer
+    QCOMPARE(labelText(form1, "EtichettaErrati"), QStringLiteral(" 1"));
     QCOMPARE(env.sound.relativePaths(), QStringList {QStringLiteral(R"(\suoni\no.wav)")});
     QVERIFY(form1->comandoIconaNo()->isVisible());
-    touch.tapKey(QStringLiteral("Cancella"));
+    tapKey(finger, QStringLiteral("Cancella"));
     QCOMPARE(box(form1, "Text1")->text(), quotient);
-    touch.tapKey(QStringLiteral("Invio"));
-    QCOMPARE(countText(form1, "EtichettaEsatti"), QStringLiteral(" 1"));
-    QCOMPARE(countText(form1, "EtichettaErrati"), QStringLiteral(" 1"));
+    tapKey(finger, QStringLiteral("Invio"));
+    QCOMPARE(labelText(form1, "EtichettaEsatti"), QStringLiteral(" 1"));
+    QCOMPARE(labelText(form1, "EtichettaErrati"), QStringLiteral(" 1"));
     QVERIFY(form1->comandoIconaSi()->isVisible());
     QCOMPARE(env.sound.relativePaths().size(), 2);
     // Solved: nothing to type in; "avanti" brings the next problem.
     auto *keypad = form1->findChild<Tastierino *>();
     QVERIFY(!keypad->findChild<QToolButton *>(QStringLiteral("Tasto5"))->isEnabled());
-    touch.tap(form1->bottoneAvanti());
+    tap(finger, form1->bottoneAvanti());
     QVERIFY(box(form1, "Text1")->text().isEmpty());
     QVERIFY(keypad->findChild<QToolButton *>(QStringLiteral("Tasto5"))->isEnabled());
 
     env.boxes.answer(true);
-    touch.tapMenu(form1, "mnuEsci");
+    tapMenu(finger, form1, "mnuEsci");
     QCOMPARE(env.boxes.questions(), QStringList {QStringLiteral("Vuoi tornare al menù?")});
     TestEnvironment::settle();
     menu = TestEnvironment::current();
@@ -254,28 +176,28 @@ void TestTastierino::playedByTouchAlone()
     QVERIFY(!menu->findChild<Tastierino *>()); // no answer boxes here
 
     // Form4: tens, units, remainder; the next problem at once.
-    touch.tap(menu->findChild<QWidget *>(QStringLiteral("Option1_0")));
+    tap(finger, menu->findChild<QWidget *>(QStringLiteral("Option1_0")));
     QVERIFY(!shared().attendiBottone);
-    touch.tap(menu->findChild<QWidget *>(QStringLiteral("Command4")));
+    tap(finger, menu->findChild<QWidget *>(QStringLiteral("Command4")));
     auto *form4 = qobject_cast<ExerciseScreen *>(TestEnvironment::current());
     QCOMPARE(form4->objectName(), QStringLiteral("Form4"));
     std::tie(dividend, divisor) = division(form4);
     const int q = dividend / divisor;
-    touch.enter(QString::number(q / 10));
+    tapAnswer(finger, QString::number(q / 10));
     QCOMPARE(form4->focusWidget(), box(form4, "Eur"));
-    touch.enter(QString::number(q % 10));
+    tapAnswer(finger, QString::number(q % 10));
     QCOMPARE(form4->focusWidget(), box(form4, "Text2"));
     env.sound.clear();
-    touch.enter(QString::number(dividend % divisor));
-    QCOMPARE(countText(form4, "EtichettaEsatti"), QStringLiteral(" 1"));
-    QCOMPARE(countText(form4, "EtichettaErrati"), QStringLiteral("0"));
+    tapAnswer(finger, QString::number(dividend % divisor));
+    QCOMPARE(labelText(form4, "EtichettaEsatti"), QStringLiteral(" 1"));
+    QCOMPARE(labelText(form4, "EtichettaErrati"), QStringLiteral("0"));
     QCOMPARE(env.sound.relativePaths().size(), 1);
     QVERIFY(form4->comandoIconaSi()->isVisible());
     QVERIFY(division(form4) != std::make_pair(0, 0));
     QCOMPARE(form4->focusWidget(), box(form4, "Edar")); // the next problem
 
     env.boxes.answer(true);
-    touch.tapMenu(form4, "mnuEsci");
+    tapMenu(finger, form4, "mnuEsci");
     TestEnvironment::settle();
     QCOMPARE(TestEnvironment::current()->objectName(), QStringLiteral("FormMenu"));
 }

@@ -41,32 +41,46 @@ struct BoardDriver
 {
     TestEnvironment &env;
     Quozzoli::CandyBoard *board = nullptr;
+    Quozzoli::ScreenId id = Quozzoli::ScreenId::Form6;
 
-    // The board's next problem.
+    // The board's next problem, drawn as its screen draws one: Form6 and
+    // Form8 share candies among children, Form8 and Form9 leave a remainder.
     void scriptProblem(int divisore, int quoziente, int resto)
     {
-        const Quozzoli::BoardLayout &layout = board->layout();
-        const Quozzoli::ProblemRule rule = layout.rule();
+        using Quozzoli::ScreenId;
+        const bool remainder = id == ScreenId::Form8 || id == ScreenId::Form9;
+        const Quozzoli::ProblemRule rule = id == ScreenId::Form6 || id == ScreenId::Form8
+            ? Quozzoli::ProblemRule::partition(remainder)
+            : Quozzoli::ProblemRule::quotition(remainder);
         env.random.pushDraw(divisore - 1, rule.divisorMax());
         env.random.pushDraw(quoziente - 1, rule.quotientMax());
-        if (layout.remainder)
+        if (remainder)
             env.random.pushDraw(resto, divisore);
     }
 
-    Quozzoli::CandyBoard *open(Quozzoli::ScreenId id, int divisore, int quoziente, int resto = 0)
+    Quozzoli::CandyBoard *open(Quozzoli::ScreenId screen, int divisore, int quoziente,
+                               int resto = 0)
     {
         // Opening draws nothing: the problem is drawn in the first step.
+        id = screen;
         board = static_cast<Quozzoli::CandyBoard *>(env.open(id));
         scriptProblem(divisore, quoziente, resto);
         return board;
     }
 
-    // The clock moves on, then Timer1 fires if it is running.
+    QTimer *timer() const { return control<QTimer>(QStringLiteral("Timer1")); }
+    int step() const { return stepOnView(board); }
+    int held(int child) const { return ::held(board, child); }
+
+    // The clock moves on, then Timer1 fires if it is running. Sentences
+    // end as the events run, before and after, unless the test holds them.
     void tick(int ms)
     {
+        QCoreApplication::processEvents();
         env.clock.advance(ms);
-        if (board->timer1()->isActive())
-            QMetaObject::invokeMethod(board->timer1(), "timeout");
+        if (timer()->isActive())
+            QMetaObject::invokeMethod(timer(), "timeout");
+        QCoreApplication::processEvents();
     }
 
     void introduce(int steps = 3)

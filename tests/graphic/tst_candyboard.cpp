@@ -23,8 +23,6 @@ using namespace BoardSounds;
 
 Q_DECLARE_METATYPE(Quozzoli::ScreenId)
 
-using Mode = RecordingSoundPlayer::Mode;
-
 class TestCandyBoard : public QObject
 {
     Q_OBJECT
@@ -89,8 +87,8 @@ void TestCandyBoard::introduction()
     b.open(screen, problem[0], problem[1], problem[2]);
     const int candies = problem[0] * problem[1] + problem[2];
 
-    QCOMPARE(b.board->timer1()->interval(), interval);
-    QVERIFY(b.board->timer1()->isActive());
+    QCOMPARE(b.timer()->interval(), interval);
+    QVERIFY(b.timer()->isActive());
     QCOMPARE(b.candiesOnTable(), 0);
     for (const char *name : {"Label3", "Label4", "Label5", "Frame2", "ImBambino_0", "Frame1_0"})
         QVERIFY2(b.control(QLatin1String(name))->isHidden(), name);
@@ -98,21 +96,19 @@ void TestCandyBoard::introduction()
     QCOMPARE(b.board->etichettaEsatti()->text(), QStringLiteral("0"));
 
     b.tick(1499); // the whole-second reading is one above the start
-    QCOMPARE(b.board->passo(), 0);
+    QCOMPARE(b.step(), 0);
     b.tick(1);
-    QCOMPARE(b.board->passo(), 1);
-    QCOMPARE(env.sound.relativePaths(Mode::Synchronous),
-             (QStringList {CiSono, number(candies), Caramelle}));
+    QCOMPARE(b.step(), 1);
+    QCOMPARE(env.sound.sentencePaths(), (QStringList {CiSono, number(candies), Caramelle}));
     QCOMPARE(b.candiesOnTable(), candies);
     QVERIFY(!b.candy(candies - 1)->isHidden());
     QCOMPARE(b.text(QStringLiteral("Label3")), QStringLiteral("ci sono %1 caramelle").arg(candies));
     QVERIFY(!b.control(QStringLiteral("Label3"))->isHidden());
-    QCOMPARE(b.board->problem().dividendo, candies);
     QVERIFY(b.child(0)->isHidden());
 
     env.sound.clear();
     b.tick(1999);
-    QCOMPARE(b.board->passo(), 1);
+    QCOMPARE(b.step(), 1);
     b.tick(1);
     QCOMPARE(env.sound.relativePaths(), step2);
     QCOMPARE(b.text(QStringLiteral("Label4")), label4);
@@ -129,7 +125,7 @@ void TestCandyBoard::introduction()
     QCOMPARE(env.sound.relativePaths(), QStringList {step3});
     QCOMPARE(b.text(QStringLiteral("Label5")), label5);
     QVERIFY(!b.control(QStringLiteral("Label5"))->isHidden());
-    QVERIFY(!b.board->timer1()->isActive()); // the introduction is over
+    QVERIFY(!b.timer()->isActive()); // the introduction is over
 }
 
 void TestCandyBoard::waitBeginsWhenThePromptEnds()
@@ -137,19 +133,18 @@ void TestCandyBoard::waitBeginsWhenThePromptEnds()
     TestEnvironment env;
     BoardDriver b {env};
     b.open(ScreenId::Form6, 2, 3);
-    bool timerStopped = true;
-    env.sound.onPlay = [&](const RecordingSoundPlayer::Played &) {
-        env.clock.advance(700); // each file takes its time
-        timerStopped = timerStopped && !b.board->timer1()->isActive();
-    };
+    env.sound.holdSentences(true);
     b.tick(1500);
-    QCOMPARE(b.board->passo(), 1);
-    QVERIFY(timerStopped);
-    env.sound.onPlay = nullptr;
+    QCOMPARE(b.step(), 0); // its line shows once it has been said
+    QVERIFY(env.sound.speaking());
+    QVERIFY(!b.timer()->isActive());
+    env.clock.advance(2100); // the prompt takes its time
+    env.sound.holdSentences(false);
+    env.sound.finishSentence();
     b.tick(1899); // two whole seconds after the end of the prompt, not of its start
-    QCOMPARE(b.board->passo(), 1);
+    QCOMPARE(b.step(), 1);
     b.tick(1);
-    QCOMPARE(b.board->passo(), 2);
+    QCOMPARE(b.step(), 2);
 }
 
 void TestCandyBoard::promptDefersTicksAndInput()
@@ -160,39 +155,32 @@ void TestCandyBoard::promptDefersTicksAndInput()
     b.introduce(2); // the children are in view; the third step is due
     b.drop(0);
     env.sound.clear();
-    int countInPrompt = -1;
-    bool fired = false;
-    env.sound.onPlay = [&](const RecordingSoundPlayer::Played &) {
-        if (std::exchange(fired, true))
-            return;
-        b.tick(5000);
-        QCOMPARE(b.board->passo(), 2);
-        b.drop(1); // held until the prompt has ended
-        countInPrompt = b.board->sharing().count(1);
-    };
+    env.sound.holdSentences(true);
     b.drop(0); // refused: "attento"
     QCOMPARE(env.sound.relativePaths(), QStringList {Attento});
-    QCOMPARE(countInPrompt, 0);
+    b.tick(5000);
+    QCOMPARE(b.step(), 2);
+    b.drop(1); // held until the prompt has ended
+    QCOMPARE(b.held(1), 0);
     QVERIFY(b.control(QStringLiteral("Frame2"))->isHidden());
+    env.sound.finishSentence();
     QTRY_VERIFY(!b.control(QStringLiteral("Frame2"))->isHidden());
-    QCOMPARE(b.board->sharing().count(1), 1);
+    QCOMPARE(b.held(1), 1);
 
     // The deferred step begins, over the open panel; what is typed in the
     // answer box meanwhile reaches it after the prompt, Enter in its place.
     auto *text1 = b.control<AnswerBox>(QStringLiteral("Text1"));
-    env.sound.onPlay = [&](const RecordingSoundPlayer::Played &) {
-        if (!std::exchange(fired, false))
-            return;
-        QTest::keyClicks(text1, QStringLiteral("1"));
-        QTest::keyClick(text1, Qt::Key_Return);
-        QTest::keyClicks(text1, QStringLiteral("5"));
-    };
     b.tick(100);
-    QCOMPARE(b.board->passo(), 3);
+    QCOMPARE(b.step(), 2); // its line shows once it has been said
     QCOMPARE(env.sound.relativePaths().last(), QStringLiteral("\\voci\\scopri1.wav"));
-    QVERIFY(!b.control(QStringLiteral("Label5"))->isHidden());
+    QTest::keyClicks(text1, QStringLiteral("1"));
+    QTest::keyClick(text1, Qt::Key_Return);
+    QTest::keyClicks(text1, QStringLiteral("5"));
     QCOMPARE(text1->text(), QString());
+    env.sound.holdSentences(false);
+    env.sound.finishSentence();
     QTRY_COMPARE(b.board->rightCount().value(), 1);
+    QCOMPARE(b.step(), 3);
     QCOMPARE(b.board->wrongCount().value(), 1); // the refused drop only
     QCOMPARE(text1->text(), QStringLiteral("1"));
 }
@@ -227,24 +215,22 @@ void TestCandyBoard::closingDuringAPrompt()
         QTest::keyClick(b.control<AnswerBox>(QStringLiteral("Text1")), Qt::Key_Return);
         QTest::keyClicks(b.control<AnswerBox>(QStringLiteral("Text2")), QStringLiteral("1"));
     }
-    env.sound.clear();
-    bool fired = false;
-    env.sound.onPlay = [&](const RecordingSoundPlayer::Played &) {
-        if (std::exchange(fired, true))
-            return;
-        board->close();
-        if (destroyed)
-            TestEnvironment::settle();
-    };
+    env.sound.holdSentences(true);
     if (stage == 0)
         b.tick(2000);
     else if (stage == 1)
         dropCandy(board, 0, 2);
     else
         QTest::keyClick(b.control<AnswerBox>(QStringLiteral("Text2")), Qt::Key_Return);
-    QCOMPARE(env.sound.relativePaths().size(), 1); // the rest of the prompt is not played
+    QVERIFY(env.sound.speaking());
+    const qsizetype said = env.sound.played().size();
+    board->close();
+    if (destroyed)
+        TestEnvironment::settle();
+    QVERIFY(!env.sound.speaking()); // cut short, and nothing said after it
+    QCOMPARE(env.sound.played().size(), said);
     if (board) {
-        QVERIFY(!board->timer1()->isActive());
+        QVERIFY(!board->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
         QVERIFY(!board->bottoneAvanti()->isEnabled());
         QVERIFY(stage > 0 || b.control(QStringLiteral("Label3"))->isHidden());
     }
@@ -293,14 +279,14 @@ void TestCandyBoard::aboutBoxDoesNotRestartTheProblem()
     QCOMPARE(env.boxes.notices().size(), 1);
     QEvent activate(QEvent::WindowActivate);
     QCoreApplication::sendEvent(b.board, &activate);
-    QCOMPARE(b.board->passo(), 2);
-    QCOMPARE(b.board->sharing().count(0), 1);
+    QCOMPARE(b.step(), 2);
+    QCOMPARE(b.held(0), 1);
     QCOMPARE(b.candiesOnTable(), 5);
 
     b.board->menuAction(QStringLiteral("MenuAzzera"))->trigger();
     QCOMPARE(b.board->etichettaErrati()->text(), QStringLiteral("0"));
     b.drop(0);
-    QCOMPARE(b.board->sharing().count(0), 2);
+    QCOMPARE(b.held(0), 2);
 }
 
 QTEST_MAIN(TestCandyBoard)

@@ -3,14 +3,14 @@
 
 #include "termspanelfixture.h"
 
-#include "drillhelpers.h"
 #include "form1.h"
 #include "form10.h"
 #include "form3.h"
+#include "screendriver.h"
 #include "sharedvalues.h"
 
 using namespace Quozzoli;
-using namespace Drill;
+using namespace ScreenDriver;
 
 void TermsPanelFixture::init()
 {
@@ -106,14 +106,6 @@ bool TermsPanelFixture::anyAnswerBoxEnabled(const ExerciseScreen *screen)
 
 void TermsPanelFixture::solve(const ExerciseScreen *screen)
 {
-    if (auto *form3 = qobject_cast<const Form3 *>(screen)) {
-        answer(box(screen, "Text1"), QString::number(form3->problem().quotient));
-        answer(box(screen, "Text2"), QString::number(form3->problem().remainder));
-    } else if (auto *form10 = qobject_cast<const Form10 *>(screen)) {
-        const Multiplication &p = form10->problem();
-        answer(firstBox(screen),
-               QString::number(form10->productMode() ? p.product() : p.secondoFattore));
-    } else {
-        answer(box(screen, "Text1"), QString::number(shared().quoziente));
-    }
+    for (const Step &step : rightSteps(screen))
+        answer(step.box, QString::number(step.expected));
 }

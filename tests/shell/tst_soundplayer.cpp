@@ -93,12 +93,12 @@ void TestSoundPlayer::badFilesBeepInstead()
     int beeps = 0;
     player.setBeep([&beeps] { ++beeps; });
     QSignalSpy spoken(&player, &SoundPlayer::spoken);
-    player.play(path, SoundPlayer::Mode::Asynchronous);
+    player.play(path);
     QCOMPARE(beeps, 1);
-    player.play(path, SoundPlayer::Mode::Synchronous);
+    player.speak({path});
     QCOMPARE(beeps, 2);
-    // A synchronous prompt that cannot play does not wait at all: it has been
-    // spoken before play() returns.
+    // A sentence that cannot play does not wait at all: it has been spoken
+    // before speak() returns.
     QCOMPARE(spoken.count(), 1);
 }
 
@@ -114,7 +114,7 @@ void TestSoundPlayer::sentenceEndsWhenHeard()
     for (int i = 0; i < 3; ++i) {
         QElapsedTimer clock;
         clock.start();
-        player.play(path, SoundPlayer::Mode::Synchronous);
+        player.speak({path});
         QCOMPARE(spoken.count(), i);
         QVERIFY(spoken.wait(HangGuardMs));
         // Heard to its end, or, with no sound output, waited for as long. How
@@ -122,7 +122,7 @@ void TestSoundPlayer::sentenceEndsWhenHeard()
         const qint64 waited = clock.elapsed();
         QVERIFY2(waited >= 150, qPrintable(QString::number(waited)));
         // An effect is no sentence: nothing waits for its end.
-        player.play(path, SoundPlayer::Mode::Asynchronous);
+        player.play(path);
         QCOMPARE(spoken.count(), i + 1);
     }
     QCOMPARE(beeps, 0);
@@ -143,10 +143,7 @@ void TestSoundPlayer::cuesFollowThePathRule()
     QCOMPARE(paths,
              (QStringList {"/quozzoli/suoni/si3.wav", "/quozzoli/suoni/no.wav",
                            "/quozzoli/voci/cisono.wav", "/quozzoli/voci/12.wav"}));
-    QCOMPARE(env.sound.relativePaths(SoundPlayer::Mode::Asynchronous),
-             (QStringList {"\\suoni\\si3.wav", "\\suoni\\no.wav"}));
-    QCOMPARE(env.sound.relativePaths(SoundPlayer::Mode::Synchronous),
-             (QStringList {"\\voci\\cisono.wav", "\\voci\\12.wav"}));
+    QCOMPARE(env.sound.sentencePaths(), (QStringList {"\\voci\\cisono.wav", "\\voci\\12.wav"}));
 }
 
 void TestSoundPlayer::rightEffectsComeAtRandom()

@@ -5,10 +5,16 @@
 
 #include <QFileInfo>
 
-void CountingSoundPlayer::play(const QString &path, Mode mode)
+void CountingSoundPlayer::play(const QString &path)
 {
     ++m_byName[QFileInfo(path).fileName()];
-    (mode == Mode::Synchronous ? m_synchronous : m_asynchronous) += 1;
+}
+
+void CountingSoundPlayer::speak(const QStringList &paths)
+{
+    for (const QString &path : paths)
+        play(path);
+    QMetaObject::invokeMethod(this, &SoundPlayer::spoken, Qt::QueuedConnection);
 }
 
 int CountingSoundPlayer::rightEffects() const

@@ -11,6 +11,7 @@
 #include "numberreader.h"
 #include "numericplayer.h"
 #include "picturebutton.h"
+#include "screendriver.h"
 #include "svgpicture.h"
 #include "tally.h"
 
@@ -50,15 +51,17 @@ void GraphicPlayer::checkCounters(CandyBoard *board)
 
 void GraphicPlayer::introduce(CandyBoard *board)
 {
-    QCOMPARE(board->passo(), 0);
+    QCOMPARE(stepOnView(board), 0);
     for (int step = 1; step <= 3; ++step) {
         m_clock.advance(2000);
         board->timer1Timer();
         heard(board);
-        QCOMPARE(board->passo(), step);
+        QCOMPARE(stepOnView(board), step);
     }
-    QVERIFY(!board->timer1()->isActive());
-    QCOMPARE(candiesOnTable(board), board->problem().dividendo);
+    QVERIFY(!board->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+    CandyProblem p;
+    problemOnView(board, p);
+    QCOMPARE(candiesOnTable(board), p.dividendo);
 }
 
 bool GraphicPlayer::drop(CandyBoard *board, int child)
@@ -72,20 +75,20 @@ bool GraphicPlayer::drop(CandyBoard *board, int child)
         }();
         return false;
     }
-    const int before = board->sharing().count(child);
+    const int before = held(board, child);
     dropCandy(board, child, first);
     heard(board);
     ++m_tally.drops;
     if (candy(board, first)->isHidden()) {
         // Taken: the child's next slot shows a disc.
-        const int held = board->sharing().count(child);
+        const int now = held(board, child);
         [&] {
-            QCOMPARE(held, before + 1);
-            QVERIFY(disc(board, CandySharing::discIndex(child, held - 1))->isVisibleTo(board));
+            QCOMPARE(now, before + 1);
+            QVERIFY(disc(board, CandySharing::discIndex(child, now - 1))->isVisibleTo(board));
         }();
         return true;
     }
-    if (board->sharing().count(child) > before) {
+    if (board->wrongCount().value() > m_tally.screenWrong) {
         // Refused (partition): counted as a mistake, the candy stays.
         ++m_tally.refusedDrops;
         ++m_tally.screenWrong;
@@ -96,8 +99,8 @@ bool GraphicPlayer::drop(CandyBoard *board, int child)
 
 void GraphicPlayer::share(CandyBoard *board, int problem)
 {
-    const CandyProblem p = board->problem();
-    const bool partition = board->layout().sharing == SharingMode::Partition;
+    CandyProblem p;
+    const bool partition = problemOnView(board, p);
     const int children = partition ? p.divisore : p.quoziente;
     const int each = partition ? p.quoziente : p.divisore;
     if (children < CandySharing::Children) // a child not in play takes nothing
@@ -114,8 +117,7 @@ void GraphicPlayer::share(CandyBoard *board, int problem)
     }
     if (QTest::currentTestFailed())
         return;
-    QVERIFY(board->sharing().complete());
-    QVERIFY(board->frame2()->isVisibleTo(board));
+    QVERIFY(board->findChild<AnswerPanel *>(QStringLiteral("Frame2"))->isVisibleTo(board));
     QCOMPARE(candiesOnTable(board), p.resto);
 }
 
@@ -125,7 +127,7 @@ bool GraphicPlayer::enter(CandyBoard *board, AnswerBox *box, const QString &text
     [&] {
         QVERIFY(box->isEnabled());
         box->clear();
-        NumericPlayer::type(box, text);
+        ScreenDriver::type(box, text);
         QCOMPARE(box->text(), text);
     }();
     // An empty box reads as 0 here.
@@ -152,19 +154,15 @@ bool GraphicPlayer::enter(CandyBoard *board, AnswerBox *box, const QString &text
 
 void GraphicPlayer::answer(CandyBoard *board, int problem)
 {
-    AnswerPanel *panel = board->frame2();
-    const CandyProblem p = board->problem();
-    struct Step
-    {
-        AnswerBox *box;
-        int expected;
-    };
-    QList<Step> steps {{panel->text1(), p.quoziente}};
+    auto *panel = board->findChild<AnswerPanel *>(QStringLiteral("Frame2"));
+    CandyProblem p;
+    problemOnView(board, p);
+    QList<ScreenDriver::Step> steps {{panel->text1(), p.quoziente}};
     if (panel->text2())
         steps.append({panel->text2(), p.resto});
     const int stumble = problem % int(steps.size());
     for (int i = 0; i < steps.size() && !QTest::currentTestFailed(); ++i) {
-        const Step &step = steps.at(i);
+        const ScreenDriver::Step &step = steps.at(i);
         const bool last = i + 1 == steps.size();
         if (i == stumble) {
             switch (problem % 4) {
@@ -205,6 +203,6 @@ void GraphicPlayer::solve(CandyBoard *board, int problem)
     QTest::mouseClick(board->bottoneAvanti(), Qt::LeftButton);
     m_tally.screenRightShown = m_tally.screenRight;
     checkCounters(board);
-    QVERIFY(!board->frame2()->isVisibleTo(board));
-    QCOMPARE(board->passo(), 0);
+    QVERIFY(!board->findChild<AnswerPanel *>(QStringLiteral("Frame2"))->isVisibleTo(board));
+    QCOMPARE(stepOnView(board), 0);
 }

@@ -7,7 +7,7 @@
 #include "exercisescreen.h"
 #include "numberreader.h"
 #include "picturebutton.h"
-#include "screenanswers.h"
+#include "screendriver.h"
 #include "svgpicture.h"
 #include "tally.h"
 
@@ -75,16 +75,6 @@ void NumericPlayer::checkCounters(ExerciseScreen *screen)
     QCOMPARE(screen->etichettaEsatti()->text(), label(m_tally.screenRight));
 }
 
-void NumericPlayer::type(AnswerBox *box, const QString &text)
-{
-    for (const QChar c : text) {
-        if (c.unicode() < 128)
-            QTest::keyClick(box, char(c.unicode()));
-        else
-            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-}
-
 bool NumericPlayer::enter(ExerciseScreen *screen, AnswerBox *box, const QString &text,
                           long expected, bool last)
 {
@@ -92,7 +82,7 @@ bool NumericPlayer::enter(ExerciseScreen *screen, AnswerBox *box, const QString 
         QVERIFY(box->isEnabled());
         box->setFocus();
         box->clear();
-        type(box, text);
+        ScreenDriver::type(box, text);
         QCOMPARE(box->text(), text);
     }();
     const bool right = !text.isEmpty() && typedNumberEquals(text.toStdString(), expected);
@@ -121,11 +111,11 @@ bool NumericPlayer::enter(ExerciseScreen *screen, AnswerBox *box, const QString 
 
 void NumericPlayer::solve(ExerciseScreen *screen, int problem)
 {
-    const QList<ScreenAnswers::Step> steps = ScreenAnswers::rightSteps(screen);
+    const QList<ScreenDriver::Step> steps = ScreenDriver::rightSteps(screen);
     QVERIFY2(!steps.isEmpty(), qPrintable(screen->objectName()));
     const int stumble = problem % int(steps.size()); // the box where it goes wrong first
     for (int i = 0; i < steps.size() && !QTest::currentTestFailed(); ++i) {
-        const ScreenAnswers::Step &step = steps.at(i);
+        const ScreenDriver::Step &step = steps.at(i);
         const bool last = i + 1 == steps.size();
         if (i == stumble) {
             switch (problem % 4) {

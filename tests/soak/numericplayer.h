@@ -28,8 +28,6 @@ public:
     // Texts that are no plain number, and ways of typing a right one.
     static QString garbage(int index);
     static QString rightText(long value, int variant);
-    // Key by key, accented letters and other scripts included.
-    static void type(Quozzoli::AnswerBox *box, const QString &text);
 
 private:
     // Types the text and presses Enter; true when the entry was right.

@@ -39,19 +39,15 @@ void TimedSoundPlayer::timed(const QString &what, qint64 elapsed, qint64 allowed
     }
 }
 
-void TimedSoundPlayer::play(const QString &path, Mode mode)
+void TimedSoundPlayer::play(const QString &path)
 {
-    if (mode == Mode::Synchronous) {
-        speak({path});
-        return;
-    }
-    ++m_asynchronous;
-    m_player->play(path, mode);
+    ++m_effects;
+    m_player->play(path);
 }
 
 void TimedSoundPlayer::speak(const QStringList &paths)
 {
-    m_synchronous += int(paths.size());
+    m_sentenceFiles += int(paths.size());
     qint64 allowed = 0;
     for (const QString &path : paths)
         allowed += allowedMs(path);

@@ -16,15 +16,13 @@ class TimedSoundPlayer final : public Quozzoli::SoundPlayer
 public:
     TimedSoundPlayer();
 
-    void play(const QString &path, Mode mode) override;
+    void play(const QString &path) override;
     void speak(const QStringList &paths) override;
     void stop() override;
     void preload(const QStringList &paths) override;
 
-    int plays(Mode mode) const
-    {
-        return mode == Mode::Synchronous ? m_synchronous : m_asynchronous;
-    }
+    int effects() const { return m_effects; }
+    int sentenceFiles() const { return m_sentenceFiles; }
     // The longest time a sentence took past what its files allow, in ms.
     qint64 worstOverrunMs() const { return m_worstOverrunMs; }
     QString worstPath() const { return m_worstPath; }
@@ -37,8 +35,8 @@ private:
     QElapsedTimer m_clock; // since the sentence began
     QString m_sentence;
     qint64 m_allowedMs = 0;
-    int m_synchronous = 0;
-    int m_asynchronous = 0;
+    int m_sentenceFiles = 0;
+    int m_effects = 0;
     qint64 m_worstOverrunMs = 0;
     qint64 m_longestMs = 0;
     QString m_worstPath;

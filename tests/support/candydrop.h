@@ -8,7 +8,9 @@
 
 #include <QCoreApplication>
 #include <QDropEvent>
+#include <QLabel>
 #include <QMimeData>
+#include <QRegularExpression>
 
 #include <memory>
 
@@ -26,8 +28,49 @@ inline int candiesOnTable(Quozzoli::CandyBoard *board)
     return shown;
 }
 
+// How many candies the child holds: the discs shown in its tray.
+inline int held(Quozzoli::CandyBoard *board, int child)
+{
+    int shown = 0;
+    for (int k = 0; k < Quozzoli::CandySharing::Slots; ++k) {
+        const int disc = Quozzoli::CandySharing::discIndex(child, k);
+        shown += board->findChild<QWidget *>(QStringLiteral("Shape1_%1").arg(disc))->isHidden() ? 0
+                                                                                                : 1;
+    }
+    return shown;
+}
+
+// The step of the introduction on view: how many of its three lines show.
+inline int stepOnView(Quozzoli::CandyBoard *board)
+{
+    int shown = 0;
+    for (const char *name : {"Label3", "Label4", "Label5"})
+        shown += board->findChild<QLabel *>(QLatin1String(name))->isHidden() ? 0 : 1;
+    return shown;
+}
+
+// The problem as the introduction told it: the candies, and how many children
+// there are or how many candies each must have. True when shared out among
+// the children.
+inline bool problemOnView(Quozzoli::CandyBoard *board, Quozzoli::CandyProblem &p)
+{
+    static const QRegularExpression number(QStringLiteral("\\d+"));
+    const auto read = [&](const char *label) {
+        const QString text = board->findChild<QLabel *>(QLatin1String(label))->text();
+        const QRegularExpressionMatch match = number.match(text);
+        return std::pair {match.hasMatch() ? match.captured().toInt() : 1, text};
+    };
+    p.dividendo = read("Label3").first;
+    const auto [divisore, children] = read("Label4");
+    p.divisore = divisore;
+    p.quoziente = p.dividendo / divisore;
+    p.resto = p.dividendo % divisore;
+    return !children.startsWith(QLatin1String("ogni"));
+}
+
 // A drag that enters the widget and drops the data there, as a drag from the
-// table ends; true when the widget took the drag. The data goes with the drop.
+// table ends, then lets the events run; true when the widget took the drag.
+// The data goes with the drop.
 inline bool dropOn(QWidget *target, QMimeData *mime)
 {
     const std::unique_ptr<QMimeData> dropped(mime);
@@ -36,6 +79,7 @@ inline bool dropOn(QWidget *target, QMimeData *mime)
     QCoreApplication::sendEvent(target, &enter);
     QDropEvent drop(QPointF(at), Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &drop);
+    QCoreApplication::processEvents();
     return enter.isAccepted();
 }
 

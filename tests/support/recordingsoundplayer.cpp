@@ -5,45 +5,62 @@
 
 #include "services.h"
 
-void RecordingSoundPlayer::play(const QString &path, Mode mode)
+void RecordingSoundPlayer::play(const QString &path)
 {
-    m_played.append({path, mode});
-    if (onPlay)
-        onPlay(m_played.last());
+    m_played.append({path, false});
+    finishSentence(); // cut short by the effect
 }
 
 void RecordingSoundPlayer::speak(const QStringList &paths)
 {
-    m_stopped = false;
-    for (const QString &path : paths) {
-        if (m_stopped)
-            break;
-        play(path, Mode::Synchronous);
+    finishSentence();
+    for (const QString &path : paths)
+        m_played.append({path, true});
+    m_speaking = true;
+    const int sentence = ++m_sentence;
+    if (!m_hold) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, sentence] {
+                if (sentence == m_sentence && !m_hold)
+                    finishSentence();
+            },
+            Qt::QueuedConnection);
     }
-    emit spoken();
 }
 
-static QString relative(const QString &path)
+void RecordingSoundPlayer::stop()
 {
-    QString rest = path.mid(Quozzoli::Services::programDir().size());
-    rest.replace(QLatin1Char('/'), QLatin1Char('\\'));
-    return rest;
+    finishSentence();
+}
+
+bool RecordingSoundPlayer::finishSentence()
+{
+    if (!std::exchange(m_speaking, false))
+        return false;
+    emit spoken();
+    return true;
+}
+
+static QStringList relative(const QList<RecordingSoundPlayer::Played> &played, bool sentencesOnly)
+{
+    QStringList paths;
+    for (const RecordingSoundPlayer::Played &p : played) {
+        if (sentencesOnly && !p.inSentence)
+            continue;
+        QString rest = p.path.mid(Quozzoli::Services::programDir().size());
+        rest.replace(QLatin1Char('/'), QLatin1Char('\\'));
+        paths << rest;
+    }
+    return paths;
 }
 
 QStringList RecordingSoundPlayer::relativePaths() const
 {
-    QStringList paths;
-    for (const Played &p : m_played)
-        paths << relative(p.path);
-    return paths;
+    return relative(m_played, false);
 }
 
-QStringList RecordingSoundPlayer::relativePaths(Mode mode) const
+QStringList RecordingSoundPlayer::sentencePaths() const
 {
-    QStringList paths;
-    for (const Played &p : m_played) {
-        if (p.mode == mode)
-            paths << relative(p.path);
-    }
-    return paths;
+    return relative(m_played, true);
 }

@@ -8,36 +8,39 @@
 #include <QList>
 #include <QStringList>
 
-#include <functional>
-
-// Remembers what the program asked to play, and plays nothing.
+// Remembers what the program asked to play, and plays nothing. A sentence
+// ends as the program's own player ends one: later, through spoken(). By
+// default it ends once the events already posted have run; held, it lasts
+// until the test ends it, so that a test can act while it is being spoken.
 class RecordingSoundPlayer final : public Quozzoli::SoundPlayer
 {
 public:
     struct Played
     {
         QString path;
-        Mode mode;
+        bool inSentence = false; // a file of a sentence, or an effect
     };
 
-    void play(const QString &path, Mode mode) override;
-    // Each file of the sentence counts as a synchronous play, in order; a
-    // stop() from inside one of them ends the sentence there. It has been
-    // spoken when this returns.
+    void play(const QString &path) override;
     void speak(const QStringList &paths) override;
-    void stop() override { m_stopped = true; }
+    void stop() override;
+
+    void holdSentences(bool hold) { m_hold = hold; }
+    bool speaking() const { return m_speaking; }
+    // Ends the sentence being spoken, as if its last sample had been heard;
+    // false if none was.
+    bool finishSentence();
 
     const QList<Played> &played() const { return m_played; }
     // The paths relative to the program folder, as the program names them
-    // ("\voci\12.wav"), in the order played.
+    // ("\voci\12.wav"), in the order played: all, or those of sentences.
     QStringList relativePaths() const;
-    QStringList relativePaths(Mode mode) const;
+    QStringList sentencePaths() const;
     void clear() { m_played.clear(); }
-
-    // Called inside each play(), as if events came while the file plays.
-    std::function<void(const Played &)> onPlay;
 
 private:
     QList<Played> m_played;
-    bool m_stopped = false;
+    bool m_hold = false;
+    bool m_speaking = false;
+    int m_sentence = 0; // which sentence a queued end belongs to
 };

@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Quozzoli developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "drillhelpers.h"
 #include "form10.h"
+#include "screendriver.h"
 #include "sharedvalues.h"
 
 #include <QFontMetrics>
 
 using namespace Quozzoli;
-using namespace Drill;
+using namespace ScreenDriver;
 
 namespace {
 

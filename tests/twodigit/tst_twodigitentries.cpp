@@ -1,21 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Quozzoli developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "answerbox.h"
-#include "picturebutton.h"
-#include "svgpicture.h"
 #include "twodigitfixture.h"
 #include "twodigitscreen.h"
 
-#include <QTest>
-
 using namespace Quozzoli;
-
-namespace {
-
-const QString WrongSound = QStringLiteral("\\suoni\\no.wav");
-
-} // namespace
+using namespace ScreenDriver;
 
 // What an entry in one of the boxes of a two-digit screen counts as: right,
 // wrong or nothing at all.
@@ -38,7 +28,7 @@ private:
 
 void TestTwoDigitEntries::answerRight(const QStringList &answers, int count)
 {
-    const QList<AnswerBox *> list = boxes();
+    const QList<AnswerBox *> list = twoDigitBoxes(m_screen);
     for (int i = 0; i < count; ++i)
         answer(list[i], answers[i]);
 }
@@ -64,7 +54,7 @@ void TestTwoDigitEntries::wrongEntries()
 
     const Division d {7, 12, 2};
     QVERIFY(open(id, wait, d));
-    const QList<AnswerBox *> list = boxes();
+    const QList<AnswerBox *> list = twoDigitBoxes(m_screen);
     const QStringList answers = rightAnswers(id, d);
     answerRight(answers, box);
 
@@ -73,7 +63,7 @@ void TestTwoDigitEntries::wrongEntries()
     verifyCounts("0", " 1");
     verifyOpenBox(box);
     QCOMPARE(list[box]->text(), QStringLiteral("5"));
-    QCOMPARE(m_env->sound.relativePaths(SoundPlayer::Mode::Asynchronous), QStringList {WrongSound});
+    QCOMPARE(m_env->sound.relativePaths(), QStringList {WrongSound});
 
     // Each Enter on a wrong text counts again.
     QTest::keyClick(list[box], Qt::Key_Return);
@@ -107,7 +97,7 @@ void TestTwoDigitEntries::enterOnEmptyBoxDoesNothing()
 
     const Division d {7, 12, 2};
     QVERIFY(open(id, wait, d));
-    const QList<AnswerBox *> list = boxes();
+    const QList<AnswerBox *> list = twoDigitBoxes(m_screen);
     answerRight(rightAnswers(id, d), box);
     const bool rightFace = m_screen->comandoIconaSi()->isVisible();
     const bool wrongFace = m_screen->comandoIconaNo()->isVisible();
@@ -171,7 +161,7 @@ void TestTwoDigitEntries::readings()
     else
         d.remainder = digit;
     QVERIFY(open(id, true, d));
-    const QList<AnswerBox *> list = boxes();
+    const QList<AnswerBox *> list = twoDigitBoxes(m_screen);
     answerRight(rightAnswers(id, d), box);
 
     answer(list[box], text);

@@ -1,18 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Quozzoli developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "answerbox.h"
-#include "picturebutton.h"
 #include "sharedvalues.h"
-#include "svgpicture.h"
 #include "twodigitfixture.h"
 #include "twodigitscreen.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QTest>
-
 using namespace Quozzoli;
+using namespace ScreenDriver;
 
 namespace {
 
@@ -80,7 +74,7 @@ void TestTwoDigitScreens::opensOnFirstProblem()
     const Division d {7, 12, 2};
     QVERIFY(open(id, wait, d, 3));
 
-    QCOMPARE(m_screen->findChild<QLabel *>("EtNumero")->text(), caption(id, d));
+    QCOMPARE(labelText(m_screen, "EtNumero"), caption(id, d));
     QCOMPARE(m_screen->background(), colour3);
     QCOMPARE(m_env->random.pending(), 0);
     QCOMPARE(shared().divisore, 7);
@@ -94,7 +88,7 @@ void TestTwoDigitScreens::opensOnFirstProblem()
     QCOMPARE(m_screen->bottoneAvanti()->isVisible(), wait);
     QVERIFY(!m_screen->bottoneAvanti()->isEnabled());
 
-    const QList<AnswerBox *> list = boxes();
+    const QList<AnswerBox *> list = twoDigitBoxes(m_screen);
     QCOMPARE(list.size(), hasRemainder(id) ? 3 : 2);
     for (int i = 0; i + 1 < list.size(); ++i)
         QCOMPARE(tabFrom(list[i]), list[i + 1]);
@@ -126,7 +120,7 @@ void TestTwoDigitScreens::solvesAProblem()
     const Division second {3, 25, 1};
     QVERIFY(open(id, wait, first, 5));
     const QColor firstColour = m_screen->background();
-    const QList<AnswerBox *> list = boxes();
+    const QList<AnswerBox *> list = twoDigitBoxes(m_screen);
     const QStringList answers = rightAnswers(id, first);
 
     // Every entry but the last opens the next box and counts nothing.
@@ -146,8 +140,7 @@ void TestTwoDigitScreens::solvesAProblem()
     answer(list.last(), answers.last());
     verifyCounts(" 1", "0");
     verifyFaces(true, false);
-    QCOMPARE(m_env->sound.relativePaths(SoundPlayer::Mode::Asynchronous),
-             QStringList {"\\suoni\\si3.wav"});
+    QCOMPARE(m_env->sound.relativePaths(), QStringList {"\\suoni\\si3.wav"});
     QCOMPARE(m_env->sound.played().size(), 1);
 
     auto *etNumero = m_screen->findChild<QLabel *>("EtNumero");
@@ -206,8 +199,8 @@ void TestTwoDigitScreens::smallQuotients()
 
     const Division d {divisor, quotient, remainder};
     QVERIFY(open(id, wait, d));
-    QCOMPARE(m_screen->findChild<QLabel *>("EtNumero")->text(), expected);
-    const QList<AnswerBox *> list = boxes();
+    QCOMPARE(labelText(m_screen, "EtNumero"), expected);
+    const QList<AnswerBox *> list = twoDigitBoxes(m_screen);
 
     // A quotient below 10 still has its tens digit typed, as 0.
     answer(list[0], QString::number(quotient));
@@ -233,7 +226,7 @@ void TestTwoDigitScreens::azzeraMidProblem()
 
     const Division d {7, 12, 2};
     QVERIFY(open(id, wait, d));
-    const QList<AnswerBox *> list = boxes();
+    const QList<AnswerBox *> list = twoDigitBoxes(m_screen);
     const QStringList answers = rightAnswers(id, d);
     answer(list[0], QStringLiteral("9"));
     answer(list[0], answers[0]);
@@ -242,7 +235,7 @@ void TestTwoDigitScreens::azzeraMidProblem()
     m_screen->menuAction(QStringLiteral("MenuAzzera"))->trigger();
     verifyCounts("0", "0");
     // The problem goes on where it was.
-    QCOMPARE(m_screen->findChild<QLabel *>("EtNumero")->text(), caption(id, d));
+    QCOMPARE(labelText(m_screen, "EtNumero"), caption(id, d));
     QCOMPARE(list[0]->text(), answers[0]);
     verifyOpenBox(1);
     verifyFaces(true, false);
@@ -275,7 +268,7 @@ void TestTwoDigitScreens::screensKeepTheirDividendRule()
     if (hasRemainder(id))
         m_env->random.pushDraw(2, 7);
     QVERIFY(open(id, true, {5, 10, 1})); // drawn only for the next problem
-    QCOMPARE(m_screen->findChild<QLabel *>("EtNumero")->text(), expected);
+    QCOMPARE(labelText(m_screen, "EtNumero"), expected);
 }
 
 QTEST_MAIN(TestTwoDigitScreens)

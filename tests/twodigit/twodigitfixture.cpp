@@ -3,15 +3,10 @@
 
 #include "twodigitfixture.h"
 
-#include "answerbox.h"
-#include "picturebutton.h"
 #include "sharedvalues.h"
-#include "svgpicture.h"
 #include "twodigitscreen.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QTest>
 
 using namespace Quozzoli;
 
@@ -27,16 +22,10 @@ QList<ScreenId> TwoDigitFixture::allScreens()
 
 const char *TwoDigitFixture::nameOf(ScreenId id)
 {
-    switch (id) {
-    case ScreenId::Form2:
-        return "Form2";
-    case ScreenId::Form4:
-        return "Form4";
-    case ScreenId::Form5:
-        return "Form5";
-    default:
-        return "Form11";
-    }
+    return id == ScreenId::Form2 ? "Form2"
+        : id == ScreenId::Form4  ? "Form4"
+        : id == ScreenId::Form5  ? "Form5"
+                                 : "Form11";
 }
 
 const char *TwoDigitFixture::waitName(bool wait)
@@ -62,13 +51,6 @@ QStringList TwoDigitFixture::rightAnswers(ScreenId id, const Division &d)
     return answers;
 }
 
-void TwoDigitFixture::answer(AnswerBox *box, const QString &text)
-{
-    box->selectAll();
-    QTest::keyClicks(box, text);
-    QTest::keyClick(box, Qt::Key_Return);
-}
-
 void TwoDigitFixture::init()
 {
     m_env = std::make_unique<TestEnvironment>();
@@ -90,19 +72,9 @@ TwoDigitScreen *TwoDigitFixture::open(ScreenId id, bool wait, const Division &d,
     return m_screen;
 }
 
-QList<AnswerBox *> TwoDigitFixture::boxes() const
-{
-    QList<AnswerBox *> list;
-    for (const char *name : {"Edar", "Eur", "Text2"}) {
-        if (auto *box = m_screen->findChild<AnswerBox *>(QLatin1String(name)))
-            list << box;
-    }
-    return list;
-}
-
 void TwoDigitFixture::verifyOpenBox(int open) const
 {
-    const QList<AnswerBox *> list = boxes();
+    const QList<AnswerBox *> list = ScreenDriver::twoDigitBoxes(m_screen);
     for (int i = 0; i < list.size(); ++i)
         QVERIFY2(list[i]->isEnabled() == (i == open), qPrintable(list[i]->objectName()));
     if (open >= 0)

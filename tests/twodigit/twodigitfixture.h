@@ -3,16 +3,11 @@
 
 #pragma once
 
-#include "testenvironment.h"
-
-#include <QList>
-#include <QObject>
-#include <QStringList>
+#include "screendriver.h"
 
 #include <memory>
 
 namespace Quozzoli {
-class AnswerBox;
 class TwoDigitScreen;
 } // namespace Quozzoli
 
@@ -42,7 +37,6 @@ public:
                               const Division &d);
     // The digits typed box after box: tens, units (and the remainder).
     static QStringList rightAnswers(Quozzoli::ScreenId id, const Division &d);
-    static void answer(Quozzoli::AnswerBox *box, const QString &text);
 
 protected slots:
     // Run by QtTest around each test function.
@@ -53,7 +47,6 @@ protected:
     // Opens the screen on the given division, with the menu's switch set.
     Quozzoli::TwoDigitScreen *open(Quozzoli::ScreenId id, bool wait, const Division &d,
                                    int colourIndex = 5);
-    QList<Quozzoli::AnswerBox *> boxes() const;
     // Only the box `open` is enabled (none once solved), and it has the focus.
     void verifyOpenBox(int open) const;
     void verifyFaces(bool right, bool wrong) const;
