@@ -100,11 +100,13 @@ int MenuBarFit::heightFor(const QMenuBar *bar, qreal scale, int width)
     return sizeNeeded(bar, fontFor(bar, scale, width)).height();
 }
 
-void MenuBarFit::apply(QMenuBar *bar, qreal scale, int width)
+bool MenuBarFit::apply(QMenuBar *bar, qreal scale, int width)
 {
     const QFont font = fontFor(bar, scale, width);
-    if (font != bar->font())
-        bar->setFont(font);
+    if (font == bar->font())
+        return false;
+    bar->setFont(font);
+    return true;
 }
 
 } // namespace Quozzoli
