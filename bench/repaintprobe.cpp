@@ -15,7 +15,8 @@
 //     settle, writes its pixels to FILE (binary PPM) if asked, then times N
 //     full repaints (a 1-pixel resize, until the whole window is on screen
 //     again; one more is made first and discarded) and a drag of the
-//     window's corner (30 steps 16 ms apart, 12 pixels inward each).
+//     window's corner (30 steps 16 ms apart, 12 pixels inward each), up to
+//     the last size painted whole (input is timed until all is quiet).
 //     Prints: repaint_median=... repaint_worst=... frames=... gap_max=...
 //     last_after=... input_max=... size=WxH
 //   repaintprobe open PROGRAM [ARGS...]
@@ -23,6 +24,8 @@
 //     the probe waits for the window to settle, clicks there and times the
 //     click (the release) to the whole of a new window painted at the
 //     screen's size. Prints: open_ms=... size=WxH
+// With REPAINTPROBE_DEBUG set, every damage report, map request, drag step
+// and ping answer is written to standard error with its time.
 #include "xwatch.h"
 
 #include <X11/Xatom.h>
@@ -159,7 +162,12 @@ public:
 
 bool Probe::open()
 {
-    m_display = XOpenDisplay(nullptr);
+    // A server busy with the last program's going may refuse for a moment.
+    for (int attempt = 0; attempt < 50 && !m_display; ++attempt) {
+        m_display = XOpenDisplay(nullptr);
+        if (!m_display)
+            usleep(100000);
+    }
     if (!m_display) {
         std::fprintf(stderr, "repaintprobe: cannot open the display\n");
         return false;
@@ -276,6 +284,8 @@ void Probe::handle(XEvent &event)
         m_maximised.erase(event.xdestroywindow.window);
         break;
     case MapRequest:
+        if (std::getenv("REPAINTPROBE_DEBUG"))
+            std::fprintf(stderr, "%.1f map request %lx\n", at, event.xmaprequest.window);
         mapRequest(event.xmaprequest.window);
         break;
     case MapNotify:
@@ -333,6 +343,9 @@ void Probe::handle(XEvent &event)
             // The program's answer, sent back to the root window.
             auto it = m_pings.find(static_cast<unsigned long>(message.data.l[1]));
             if (it != m_pings.end()) {
+                if (std::getenv("REPAINTPROBE_DEBUG"))
+                    std::fprintf(stderr, "%.1f ping %lu after %.1f\n", at, it->first,
+                                 at - it->second);
                 inputMax = std::max(inputMax, at - it->second);
                 m_pings.erase(it);
             }
@@ -351,6 +364,9 @@ void Probe::handle(XEvent &event)
                 XFree(rects);
             XFixesDestroyRegion(m_display, parts);
             auto it = m_windows.find(damage->drawable);
+            if (std::getenv("REPAINTPROBE_DEBUG"))
+                std::fprintf(stderr, "%.1f damage %lx %d,%d %dx%d\n", at, damage->drawable,
+                             bounds.x, bounds.y, bounds.width, bounds.height);
             if (it != m_windows.end() && count > 0) {
                 Watched &w = it->second;
                 w.damaged.unite(
@@ -470,20 +486,26 @@ void Probe::drag()
     double lastStep = start;
     for (int step = 1; step <= DragSteps; ++step) {
         lastStep = XWatch::nowMs();
+        if (std::getenv("REPAINTPROBE_DEBUG"))
+            std::fprintf(stderr, "%.1f step %d\n", lastStep, step);
         resize(target, width - step * DragPixels, height - step * DragPixels);
         ping(target);
         pump(start + step * DragStepMs);
     }
-    // Until the last size is painted and all is quiet; input still pinged.
+    // Until the last size is painted whole and all is quiet; input still
+    // pinged. What is drawn after the last size is whole on screen (pictures
+    // drawn sharp once the size holds) is not a frame of the drag.
     const int lastWidth = width - DragSteps * DragPixels;
     const int lastHeight = height - DragSteps * DragPixels;
+    double whole = -1;
     double next = XWatch::nowMs() + DragStepMs;
     while (XWatch::nowMs() - lastStep < TimeoutMs) {
         pump(next);
         next += DragStepMs;
         const Watched &now = m_windows[target];
-        if (now.width == lastWidth && now.damaged.covers(lastWidth, lastHeight)
-            && XWatch::nowMs() - now.lastDamage > SettleMs && m_pings.empty())
+        if (whole < 0 && now.width == lastWidth && now.damaged.covers(lastWidth, lastHeight))
+            whole = now.lastDamage;
+        if (whole >= 0 && XWatch::nowMs() - now.lastDamage > SettleMs && m_pings.empty())
             break;
         if (XWatch::nowMs() - now.lastDamage < SettleMs)
             ping(target);
@@ -491,6 +513,8 @@ void Probe::drag()
     // Reports less than 2 ms apart belong to one frame.
     std::vector<double> frameTimes;
     for (double at : m_windows[target].wideDamage) {
+        if (whole >= 0 && at > whole)
+            break;
         if (frameTimes.empty() || at - frameTimes.back() > 2.0)
             frameTimes.push_back(at);
     }
@@ -500,7 +524,7 @@ void Probe::drag()
         gapMax = std::max(gapMax, at - previous);
         previous = at;
     }
-    lastAfter = frameTimes.empty() ? -1 : frameTimes.back() - lastStep;
+    lastAfter = whole < 0 ? -1 : whole - lastStep;
     resize(target, width, height);
     waitSettled(target);
 }
@@ -520,6 +544,8 @@ double Probe::openByClick()
     XTestFakeButtonEvent(m_display, 1, False, 0);
     XFlush(m_display);
     const double start = XWatch::nowMs();
+    if (std::getenv("REPAINTPROBE_DEBUG"))
+        std::fprintf(stderr, "%.1f click\n", start);
     for (auto &[window, w] : m_windows)
         w.damaged = {};
     while (XWatch::nowMs() - start < TimeoutMs) {
