@@ -102,6 +102,9 @@ public:
     bool open();
     void run(char *const argv[], bool withOutput);
     void stop();
+    // The pointer to the screen's bottom right corner, where it hovers over
+    // nothing that changes under it, so that every run shows the same.
+    void parkPointer();
 
     bool waitFirstWindow();
     bool waitSettled(Window window);
@@ -214,6 +217,12 @@ void Probe::stop()
         waitpid(m_child, &status, 0);
     }
     XCloseDisplay(m_display);
+}
+
+void Probe::parkPointer()
+{
+    XTestFakeMotionEvent(m_display, -1, m_screenWidth - 1, m_screenHeight - 1, 0);
+    XSync(m_display, False);
 }
 
 bool Probe::wantsMaximised(Window window)
@@ -620,6 +629,8 @@ int main(int argc, char *argv[])
     Probe probe;
     if (!probe.open())
         return 1;
+    if (resizing)
+        probe.parkPointer();
     probe.run(argv + first, !resizing);
     int status = 0;
     if (resizing) {
