@@ -100,13 +100,11 @@ int MenuBarFit::heightFor(const QMenuBar *bar, qreal scale, int width)
     return sizeNeeded(bar, fontFor(bar, scale, width)).height();
 }
 
-bool MenuBarFit::apply(QMenuBar *bar, qreal scale, int width)
+void MenuBarFit::apply(QMenuBar *bar, qreal scale, int width)
 {
     const QFont font = fontFor(bar, scale, width);
-    if (font == bar->font())
-        return false;
-    bar->setFont(font);
-    return true;
+    if (font != bar->font())
+        bar->setFont(font);
 }
 
 } // namespace Quozzoli

@@ -23,8 +23,7 @@ public:
     static QFont fontFor(const QMenuBar *bar, qreal scale, int width);
     // The bar's height in that font.
     static int heightFor(const QMenuBar *bar, qreal scale, int width);
-    // Gives the bar that font; true if it was not its font already.
-    static bool apply(QMenuBar *bar, qreal scale, int width);
+    static void apply(QMenuBar *bar, qreal scale, int width);
 
     // The room every command of the bar needs, side by side, in `font`.
     static QSize sizeNeeded(const QMenuBar *bar, const QFont &font);

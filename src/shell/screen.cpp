@@ -12,9 +12,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLayout>
 #include <QMenuBar>
-#include <QResizeEvent>
 #include <QShortcut>
 
 #include <algorithm>
@@ -35,12 +33,6 @@ Screen::Screen(QSize clientTwips, const QColor &designColour, QWidget *parent)
     m_canvas->setObjectName(QStringLiteral("clientArea"));
     setCentralWidget(m_canvas);
     setBackground(designColour);
-
-    // The menu bar is fitted to a new size before the window's layout
-    // places the bar and the client area: fitted after, the bar would
-    // change height and the client area be laid out and painted twice for
-    // every new size.
-    installEventFilter(this);
 
     auto *fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
     fullScreen->setAutoRepeat(false);
@@ -111,15 +103,11 @@ qreal Screen::scaleFor(QSize window) const
     return std::max(scale, 0.01);
 }
 
-bool Screen::eventFilter(QObject *watched, QEvent *event)
+void Screen::resizeEvent(QResizeEvent *event)
 {
-    if (watched == this && event->type() == QEvent::Resize) {
-        const QSize size = static_cast<QResizeEvent *>(event)->size();
-        auto *bar = qobject_cast<QMenuBar *>(menuWidget());
-        if (bar && MenuBarFit::apply(bar, scaleFor(size), size.width()))
-            layout()->activate(); // the new size, with the bar's new height
-    }
-    return QMainWindow::eventFilter(watched, event);
+    QMainWindow::resizeEvent(event);
+    if (auto *bar = qobject_cast<QMenuBar *>(menuWidget()))
+        MenuBarFit::apply(bar, scaleFor(event->size()), event->size().width());
 }
 
 QLabel *makeLabel(const QString &name, const QString &text, QWidget *parent)
