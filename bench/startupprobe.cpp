@@ -12,61 +12,26 @@
 // Usage: startupprobe [--settle MS] [--timeout MS] [--libraries FILE] PROGRAM [ARGS...]
 //   --libraries FILE   also writes the libraries mapped at the first paint, one a line
 // Prints: map_ms=... paint_ms=... rss_kib=... libs=... size=WxH
+#include "xwatch.h"
+
 #include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
 
 #include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <fstream>
 #include <set>
 #include <string>
 #include <utility>
 
 namespace {
-
-double nowMs()
-{
-    timespec ts {};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return double(ts.tv_sec) * 1000.0 + double(ts.tv_nsec) / 1.0e6;
-}
-
-// Windows may go away between an event and our request about them.
-int ignoreErrors(Display *, XErrorEvent *)
-{
-    return 0;
-}
-
-// True when the window shows more than one colour.
-bool painted(Display *display, Window window, int width, int height)
-{
-    XImage *image
-        = XGetImage(display, window, 0, 0, unsigned(width), unsigned(height), AllPlanes, ZPixmap);
-    if (!image)
-        return false;
-    const unsigned long first = XGetPixel(image, 0, 0);
-    bool varied = false;
-    for (int y = 0; y < height && !varied; y += 2) {
-        for (int x = 0; x < width; ++x) {
-            if (XGetPixel(image, x, y) != first) {
-                varied = true;
-                break;
-            }
-        }
-    }
-    XDestroyImage(image);
-    return varied;
-}
 
 // The shared objects mapped into the process: every file mapping whose name
 // ends in ".so" or has ".so." in it.
@@ -128,24 +93,14 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "startupprobe: the X server has no DAMAGE extension\n");
         return 1;
     }
-    XSetErrorHandler(ignoreErrors);
+    XSetErrorHandler(XWatch::ignoreErrors);
     const Window root = DefaultRootWindow(display);
     XSelectInput(display, root, SubstructureNotifyMask);
     XSync(display, False);
-    fcntl(ConnectionNumber(display), F_SETFD, FD_CLOEXEC);
-
-    const double start = nowMs();
-    const pid_t child = fork();
-    if (child < 0) {
-        std::perror("fork");
+    const double start = XWatch::nowMs();
+    const pid_t child = XWatch::start(display, argv + first);
+    if (child < 0)
         return 1;
-    }
-    if (child == 0) {
-        dup2(2, 1); // the program's output never mixes with the figures
-        execvp(argv[first], argv + first);
-        std::perror("exec");
-        _exit(127);
-    }
 
     Window mapped = None;
     int width = 0;
@@ -157,7 +112,7 @@ int main(int argc, char *argv[])
     rusage usage {};
     std::set<std::string> libraries;
     while (paintMs < 0.0) {
-        if (nowMs() - start > timeoutMs) {
+        if (XWatch::nowMs() - start > timeoutMs) {
             std::fprintf(stderr, "startupprobe: no paint within %d ms\n", timeoutMs);
             break;
         }
@@ -173,7 +128,7 @@ int main(int argc, char *argv[])
         }
         XEvent event;
         XNextEvent(display, &event);
-        const double at = nowMs() - start;
+        const double at = XWatch::nowMs() - start;
         if (event.type == CreateNotify && event.xcreatewindow.parent == root) {
             // Watch every top-level window from birth, so no paint is missed.
             XDamageCreate(display, event.xcreatewindow.window, XDamageReportNonEmpty);
@@ -193,7 +148,7 @@ int main(int argc, char *argv[])
                 // Read before the pixels, which takes a round trip: the
                 // program goes on meanwhile.
                 std::set<std::string> now = mappedLibraries(child);
-                if (painted(display, mapped, width, height)) {
+                if (XWatch::painted(display, mapped, width, height)) {
                     paintMs = at;
                     libraries = std::move(now);
                 }

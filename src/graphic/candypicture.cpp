@@ -5,6 +5,7 @@
 
 #include "candydrag.h"
 #include "pictureaccessible.h"
+#include "sharplater.h"
 #include "svgpicture.h"
 
 #include <QDrag>
@@ -23,6 +24,7 @@ CandyPicture::CandyPicture(int index, quint64 board, QWidget *parent)
     : QWidget(parent)
     , m_index(index)
     , m_board(board)
+    , m_sharpLater(new SharpLater(this))
 {
     PictureAccessible::mark(this); // before anything tells a screen reader of it
     setObjectName(QStringLiteral("PicCaramelle_%1").arg(index));
@@ -45,11 +47,18 @@ QImage CandyPicture::picture() const
 
 void CandyPicture::paintEvent(QPaintEvent *)
 {
-    const QImage candy = picture();
+    const QSize pixels = (pictureSize() * devicePixelRatioF()).toSize();
+    const QImage candy = m_sharpLater->picture(QString::fromLatin1(Resource), pixels);
     if (candy.isNull())
         return;
     QPainter painter(this);
-    painter.drawImage(QRectF(QPointF(), QSizeF(candy.size()) / devicePixelRatioF()), candy);
+    painter.drawImage(QRectF(QPointF(), QSizeF(pixels) / devicePixelRatioF()), candy);
+}
+
+void CandyPicture::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_sharpLater->resized();
 }
 
 QPixmap CandyPicture::dragPixmap() const

@@ -7,6 +7,8 @@
 
 namespace Quozzoli {
 
+class SharpLater;
+
 // A candy on the table. Pressing the mouse on it starts dragging it; the
 // drag carries the candy's index and its board.
 class CandyPicture : public QWidget
@@ -25,6 +27,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
@@ -34,6 +37,7 @@ private:
 
     int m_index;
     quint64 m_board;
+    SharpLater *m_sharpLater;
 };
 
 } // namespace Quozzoli

@@ -25,6 +25,9 @@ Screen::Screen(QSize clientTwips, const QColor &designColour, QWidget *parent)
 {
     AccessibleText::install();
     setAttribute(Qt::WA_DeleteOnClose);
+    // The menu bar and the client area cover the whole window and paint all
+    // of it: the window's own background would be painted in vain beneath.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowTitle(QString());
     setWindowIcon(PredrawnIconEngine::icon(QStringLiteral(":/pictures/quozzoli.svg")));
     m_canvas->setObjectName(QStringLiteral("clientArea"));

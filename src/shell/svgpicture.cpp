@@ -4,6 +4,7 @@
 #include "svgpicture.h"
 
 #include "pictureaccessible.h"
+#include "sharplater.h"
 
 #include <QCache>
 #include <QHash>
@@ -59,6 +60,7 @@ QSize sizeOf(QImageReader &reader)
 SvgPicture::SvgPicture(const QString &resource, QWidget *parent)
     : QWidget(parent)
     , m_resource(resource)
+    , m_sharpLater(new SharpLater(this))
 {
     setAttribute(Qt::WA_TranslucentBackground);
     PictureAccessible::mark(this);
@@ -90,24 +92,86 @@ QSize SvgPicture::naturalSize(const QString &resource)
     return *it;
 }
 
+namespace {
+
+QCache<QString, QImage> &keptPictures()
+{
+    static QCache<QString, QImage> pictures(CacheKib);
+    return pictures;
+}
+
+// The sizes each resource has been drawn at; some may have been let go since.
+QHash<QString, QList<QSize>> &keptSizes()
+{
+    static QHash<QString, QList<QSize>> sizes;
+    return sizes;
+}
+
+QString keyOf(const QString &resource, QSize pixels)
+{
+    return QStringLiteral("%1@%2x%3").arg(resource).arg(pixels.width()).arg(pixels.height());
+}
+
+} // namespace
+
+QImage SvgPicture::kept(const QString &resource, QSize pixels)
+{
+    const QImage *picture = keptPictures().object(keyOf(resource, pixels));
+    return picture ? *picture : QImage();
+}
+
+QImage SvgPicture::nearestKept(const QString &resource, QSize pixels)
+{
+    auto sizes = keptSizes().find(resource);
+    if (sizes == keptSizes().end())
+        return QImage();
+    const QImage *nearest = nullptr;
+    qint64 nearestDistance = 0;
+    for (auto size = sizes->begin(); size != sizes->end();) {
+        const QImage *picture = keptPictures().object(keyOf(resource, *size));
+        if (!picture) {
+            size = sizes->erase(size);
+            continue;
+        }
+        const qint64 distance = qAbs(qint64(size->width()) * size->height()
+                                     - qint64(pixels.width()) * pixels.height());
+        if (!nearest || distance < nearestDistance) {
+            nearest = picture;
+            nearestDistance = distance;
+        }
+        ++size;
+    }
+    return nearest ? *nearest : QImage();
+}
+
 QImage SvgPicture::drawn(const QString &resource, QSize pixels)
 {
     if (pixels.isEmpty() || naturalSize(resource).isEmpty())
         return QImage();
-    static QCache<QString, QImage> pictures(CacheKib);
-    const QString key
-        = QStringLiteral("%1@%2x%3").arg(resource).arg(pixels.width()).arg(pixels.height());
-    if (const QImage *picture = pictures.object(key))
+    const QString key = keyOf(resource, pixels);
+    if (const QImage *picture = keptPictures().object(key))
         return *picture;
     std::unique_ptr<QImageReader> reader(readerOf(resource));
     reader->setScaledSize(pixels);
     const QImage picture = reader->read();
     if (!picture.isNull()) {
         // One too large to keep is let go at once.
-        pictures.insert(key, new QImage(picture),
-                        std::max<qsizetype>(1, picture.sizeInBytes() / 1024));
+        if (keptPictures().insert(key, new QImage(picture),
+                                  std::max<qsizetype>(1, picture.sizeInBytes() / 1024)))
+            keptSizes()[resource].append(pixels);
     }
     return picture;
+}
+
+bool SvgPicture::sharp() const
+{
+    return m_sharpLater->sharp();
+}
+
+void SvgPicture::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_sharpLater->resized();
 }
 
 void SvgPicture::paintEvent(QPaintEvent *)
@@ -121,7 +185,7 @@ void SvgPicture::paintEvent(QPaintEvent *)
         size = QSizeF(natural).scaled(size, Qt::KeepAspectRatio);
     // Whole device pixels, so that the picture is shown as drawn, unscaled.
     const QSize pixels = (size * ratio).toSize();
-    const QImage picture = drawn(m_resource, pixels);
+    const QImage picture = m_sharpLater->picture(m_resource, pixels);
     if (picture.isNull())
         return;
     const QSizeF shown = QSizeF(pixels) / ratio;

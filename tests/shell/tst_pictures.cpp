@@ -58,7 +58,9 @@ std::pair<int, double> difference(const QImage &a, const QImage &b)
 // or drawn at build time, and draws: the resources of a static library are
 // easily lost at link time, and the pictures are drawn by a plugin that could
 // be missing. The icon drawn at build time shows as its SVG would; so does a
-// picture drawn at build time, scaled down.
+// picture drawn at build time, scaled down. A picture whose window is being
+// resized is shown scaled from a size already drawn, and sharp again once
+// its size holds.
 class TestPictures : public QObject
 {
     Q_OBJECT
@@ -68,6 +70,7 @@ private slots:
     void everyPictureIsCompiledIn();
     void predrawnIconMatchesItsPicture_data();
     void predrawnIconMatchesItsPicture();
+    void resizedPictureIsDrawnSharpOnceSettled();
 };
 
 void TestPictures::everyPictureIsCompiledIn_data()
@@ -156,6 +159,35 @@ void TestPictures::predrawnIconMatchesItsPicture()
 #else
     QSKIP("Qt SVG is not part of this build");
 #endif
+}
+
+void TestPictures::resizedPictureIsDrawnSharpOnceSettled()
+{
+    const QString resource = QStringLiteral(":/pictures/faccia-si.svg");
+    const QSize before(96, 96);
+    const QSize after(131, 127);
+    QWidget window;
+    window.resize(300, 300);
+    auto *picture = new SvgPicture(resource, &window);
+    picture->resize(before);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY(picture->sharp());
+    QCOMPARE(SvgPicture::kept(resource, before).size(), before);
+
+    // The size changes: at first the picture kept is shown scaled...
+    picture->resize(after);
+    const QImage scaled = picture->grab().toImage();
+    QVERIFY(!picture->sharp());
+    // ...and once the size has held, it is drawn sharp at its size, as a
+    // picture shown at that size from the start is.
+    QTRY_VERIFY(picture->sharp());
+    const QImage settled = picture->grab().toImage();
+    QCOMPARE(SvgPicture::kept(resource, after).size(), after);
+    SvgPicture fresh(resource);
+    fresh.resize(after);
+    QCOMPARE(settled, fresh.grab().toImage());
+    QVERIFY(scaled != settled);
 }
 
 QTEST_MAIN(TestPictures)
