@@ -296,7 +296,7 @@ int PrivatePulse::missedBlocks() const
 
 PrivatePulse::PrivatePulse(Server)
     : m_kind(Server::PulseAudio)
-    , m_control(qEnvironmentVariable("QUOZZOLI_SOUND_CONTROL"))
+    , m_control(QDir::fromNativeSeparators(qEnvironmentVariable("QUOZZOLI_SOUND_CONTROL")))
 { }
 
 PrivatePulse::~PrivatePulse()
