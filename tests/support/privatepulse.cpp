@@ -369,18 +369,9 @@ bool PrivatePulse::realTime() const
     return false;
 }
 
-// Under Wine a block is missed by Wine's own driver, between the program's
-// buffer and the server, when its thread is held up: the server logs the
-// stream's underrun.
 int PrivatePulse::missedBlocks() const
 {
-    QFile log(path(QStringLiteral("server.log")));
-    if (!log.open(QIODevice::ReadOnly))
-        return 0;
-    int underruns = 0;
-    for (const QByteArray &line : log.readAll().split('\n'))
-        underruns += line.contains("Implicit underrun") && !line.contains("'pacat'");
-    return underruns;
+    return 0;
 }
 
 #endif // Q_OS_WIN

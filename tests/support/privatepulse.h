@@ -44,8 +44,7 @@ public:
     bool realTime() const;
     // How often, so far, PipeWire's graph found a node that had not done its
     // part of a block in time ("client too slow"): the block is lost, played
-    // or recorded as silence, whoever filled it. 0 on PulseAudio; under Wine,
-    // how often the server found Wine's stream run dry.
+    // or recorded as silence, whoever filled it. 0 on PulseAudio.
     int missedBlocks() const;
 
     // Frames recorded so far (mono, 16-bit, 44100 Hz).
