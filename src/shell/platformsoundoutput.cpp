@@ -5,6 +5,8 @@
 
 #if QUOZZOLI_SOUND_PULSE
 #include "pulsestream.h"
+#elif QUOZZOLI_SOUND_WASAPI
+#include "wasapistream.h"
 #else
 #include "audiostream.h"
 #endif
@@ -15,6 +17,8 @@ std::unique_ptr<SoundOutput> createPlatformSoundOutput()
 {
 #if QUOZZOLI_SOUND_PULSE
     return std::make_unique<PulseStream>();
+#elif QUOZZOLI_SOUND_WASAPI
+    return std::make_unique<WasapiStream>();
 #else
     return std::make_unique<AudioStream>();
 #endif

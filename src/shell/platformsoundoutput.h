@@ -10,8 +10,8 @@
 namespace Quozzoli {
 
 // A new output to the platform's sound server: PulseStream where the build
-// chose PulseAudio's client library (Linux), AudioStream on Qt Multimedia
-// elsewhere.
+// chose PulseAudio's client library (Linux), WasapiStream on Windows,
+// AudioStream on Qt Multimedia elsewhere.
 std::unique_ptr<SoundOutput> createPlatformSoundOutput();
 
 } // namespace Quozzoli

@@ -3,8 +3,6 @@
 
 #include "pulsestream.h"
 
-#include <QTimer>
-
 #include <pulse/context.h>
 #include <pulse/error.h>
 #include <pulse/mainloop-api.h>
@@ -28,34 +26,12 @@ constexpr int ConnectWaitMs = 1000;
 
 const pa_sample_spec SampleFormat {PA_SAMPLE_S16NE, PulseStream::Rate, 1};
 
-// Locks the library's thread out for a scope.
-class Locked
-{
-public:
-    explicit Locked(pa_threaded_mainloop *loop)
-        : m_loop(loop)
-    {
-        pa_threaded_mainloop_lock(m_loop);
-    }
-    ~Locked() { pa_threaded_mainloop_unlock(m_loop); }
-    Locked(const Locked &) = delete;
-    Locked &operator=(const Locked &) = delete;
-
-private:
-    pa_threaded_mainloop *m_loop;
-};
-
 } // namespace
 
 PulseStream::PulseStream(QObject *parent)
-    : QObject(parent)
+    : StreamedOutput(parent)
     , m_loop(pa_threaded_mainloop_new())
-    , m_timer(new QTimer(this))
-{
-    m_timer->setTimerType(Qt::PreciseTimer);
-    m_timer->setInterval(TickMs);
-    connect(m_timer, &QTimer::timeout, this, &PulseStream::tick);
-}
+{ }
 
 PulseStream::~PulseStream()
 {
@@ -63,7 +39,7 @@ PulseStream::~PulseStream()
         return;
     if (m_started) {
         {
-            Locked locked(m_loop);
+            Locked locked(*this);
             closeStream();
             if (m_retry) {
                 pa_threaded_mainloop_get_api(m_loop)->time_free(m_retry);
@@ -83,7 +59,7 @@ bool PulseStream::open()
     if (!m_started) {
         m_started = true;
         pa_threaded_mainloop_set_name(m_loop, "quozzoli-sound");
-        Locked locked(m_loop);
+        Locked locked(*this);
         if (pa_threaded_mainloop_start(m_loop) < 0) {
             qCWarning(lcSound) << "the sound thread does not start";
             return false;
@@ -110,8 +86,21 @@ bool PulseStream::isOpen() const
 {
     if (!m_loop)
         return false;
-    Locked locked(m_loop);
+    Locked locked(*this);
     return m_ready;
+}
+
+// Without a main loop there is nothing to lock, and never a stream.
+void PulseStream::lock() const
+{
+    if (m_loop)
+        pa_threaded_mainloop_lock(m_loop);
+}
+
+void PulseStream::unlock() const
+{
+    if (m_loop)
+        pa_threaded_mainloop_unlock(m_loop);
 }
 
 void PulseStream::connectWaitOver(pa_mainloop_api *, pa_time_event *, const timeval *, void *self)
@@ -203,9 +192,6 @@ void PulseStream::lose()
 
 bool PulseStream::startStream()
 {
-    closeStream();
-    ++m_epoch;
-    m_queue.reset();
     m_stream = pa_stream_new(m_context, "Quozzoli", &SampleFormat, nullptr);
     if (!m_stream)
         return false;
@@ -289,85 +275,6 @@ qint64 PulseStream::played() const
         || pa_stream_get_time(m_stream, &usec) < 0)
         return -1;
     return qint64(usec * Rate / PA_USEC_PER_SEC);
-}
-
-std::optional<PulseStream::Mark> PulseStream::play(SampleQueue::Clips clips)
-{
-    if (!open())
-        return std::nullopt;
-    Mark mark;
-    {
-        Locked locked(m_loop);
-        if (!m_ready || !startStream())
-            return std::nullopt;
-        mark = {m_epoch, m_queue.start(std::move(clips), Lead)};
-    }
-    m_heardSince.invalidate();
-    m_timer->start();
-    return mark;
-}
-
-void PulseStream::stop()
-{
-    if (m_started) {
-        Locked locked(m_loop);
-        closeStream();
-        ++m_epoch;
-    }
-    m_timer->stop();
-    advanced();
-}
-
-bool PulseStream::reached(const Mark &mark) const
-{
-    if (!m_loop)
-        return true;
-    Locked locked(m_loop);
-    return !m_stream || mark.epoch != m_epoch || played() >= mark.frame;
-}
-
-void PulseStream::setAdvancedHandler(std::function<void()> handler)
-{
-    m_advanced = std::move(handler);
-}
-
-void PulseStream::notify()
-{
-    if (m_notifying.exchange(true))
-        return;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            m_notifying = false;
-            advanced();
-        },
-        Qt::QueuedConnection);
-}
-
-void PulseStream::tick()
-{
-    bool open = false;
-    bool heard = false;
-    {
-        Locked locked(m_loop);
-        open = m_stream != nullptr;
-        heard = open && played() >= m_queue.soundEnd();
-        if (heard && m_heardSince.isValid() && m_heardSince.elapsed() >= LingerMs) {
-            closeStream();
-            open = false;
-        }
-    }
-    if (heard && !m_heardSince.isValid())
-        m_heardSince.start();
-    if (!open)
-        m_timer->stop();
-    advanced();
-}
-
-void PulseStream::advanced()
-{
-    if (m_advanced)
-        m_advanced();
 }
 
 } // namespace Quozzoli

@@ -3,12 +3,7 @@
 
 #pragma once
 
-#include "soundoutput.h"
-
-#include <QElapsedTimer>
-#include <QObject>
-
-#include <atomic>
+#include "streamedoutput.h"
 
 struct pa_context;
 struct pa_mainloop_api;
@@ -16,8 +11,6 @@ struct pa_stream;
 struct pa_threaded_mainloop;
 struct pa_time_event;
 struct timeval;
-
-class QTimer;
 
 namespace Quozzoli {
 
@@ -31,7 +24,7 @@ namespace Quozzoli {
 // played its last sample. A stream that has been quiet for a while is closed.
 // When the server goes away, the connection is made again in the background,
 // at growing intervals up to RetryMs, for as long as it takes.
-class PulseStream : public QObject, public SoundOutput
+class PulseStream final : public StreamedOutput
 {
     Q_OBJECT
 
@@ -41,13 +34,18 @@ public:
 
     bool open() override;
     bool isOpen() const override;
-    std::optional<Mark> play(SampleQueue::Clips clips) override;
-    void stop() override;
-    bool reached(const Mark &mark) const override;
-    void setAdvancedHandler(std::function<void()> handler) override;
 
     static constexpr int FirstRetryMs = 100;
     static constexpr int RetryMs = 1000;
+
+protected:
+    void lock() const override;
+    void unlock() const override;
+    bool isReady() const override { return m_ready; }
+    bool startStream() override;
+    void closeStream() override;
+    bool hasStream() const override { return m_stream != nullptr; }
+    qint64 played() const override;
 
 private:
     // Called on the library's thread, with its lock held.
@@ -63,14 +61,6 @@ private:
     void dropContext();
     void scheduleRetry();
     void lose();
-    bool startStream();
-    void closeStream();
-    qint64 played() const; // -1 while unknown
-
-    // From any thread: the handler runs soon on this object's thread.
-    void notify();
-    void tick();
-    void advanced();
 
     pa_threaded_mainloop *m_loop;
     // Guarded by the library's lock.
@@ -81,15 +71,9 @@ private:
     bool m_ready = false;
     bool m_settled = false; // the first connection has succeeded or failed
     bool m_connectWaitOver = false; // open() waits for it no longer
-    SampleQueue m_queue;
-    quint64 m_epoch = 0;
 
     // This object's thread only.
     bool m_started = false;
-    QTimer *m_timer;
-    QElapsedTimer m_heardSince;
-    std::function<void()> m_advanced;
-    std::atomic<bool> m_notifying = false;
 };
 
 } // namespace Quozzoli

@@ -15,7 +15,7 @@ Q_DECLARE_LOGGING_CATEGORY(lcSound)
 namespace Quozzoli {
 
 // Where the player's samples go: the sound server, reached from the sound
-// module (PulseStream or AudioStream), which the program loads only once its
+// module (PulseStream, WasapiStream or AudioStream), which the program loads only once its
 // first window is on view (SoundModule). 16-bit mono samples at Rate.
 class SoundOutput
 {

@@ -326,6 +326,9 @@ void TestAudio::serverComesBack()
     std::unique_ptr<PrivatePulse> another;
     QString error;
     if (awayMs < 0) {
+#ifdef Q_OS_WIN
+        QSKIP("Wine's driver keeps to the one server it found first");
+#endif
         another = std::make_unique<PrivatePulse>(m_pulse.server());
         QVERIFY2(another->start(&error), qPrintable(error));
     }

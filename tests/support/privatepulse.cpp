@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+#ifndef Q_OS_WIN
+
 namespace {
 
 void end(std::unique_ptr<QProcess> &process)
@@ -74,14 +76,9 @@ PrivatePulse::~PrivatePulse()
     end(m_bus);
 }
 
-PrivatePulse::Server PrivatePulse::fromEnvironment()
+QString PrivatePulse::path(const QString &name) const
 {
-    return qgetenv("QUOZZOLI_SOUND_SERVER") == "pipewire" ? Server::PipeWire : Server::PulseAudio;
-}
-
-const char *PrivatePulse::name() const
-{
-    return m_kind == Server::PipeWire ? "PipeWire" : "PulseAudio";
+    return m_dir.filePath(name);
 }
 
 QString PrivatePulse::socket() const
@@ -293,6 +290,100 @@ int PrivatePulse::missedBlocks() const
     if (!log.open(QIODevice::ReadOnly))
         return 0;
     return int(log.readAll().count("client too slow"));
+}
+
+#else // Q_OS_WIN
+
+PrivatePulse::PrivatePulse(Server)
+    : m_kind(Server::PulseAudio)
+    , m_control(QDir::fromNativeSeparators(qEnvironmentVariable("QUOZZOLI_SOUND_CONTROL")))
+{ }
+
+PrivatePulse::~PrivatePulse()
+{
+    if (m_recordings > 0)
+        request(QStringLiteral("kill"));
+}
+
+QString PrivatePulse::path(const QString &name) const
+{
+    return QDir(m_control).filePath(name);
+}
+
+// The keeper answers each request, numbered from 1, in a file of its own.
+QString PrivatePulse::request(const QString &what)
+{
+    if (m_control.isEmpty())
+        return {};
+    const int number = ++m_requests;
+    QFile asked(path(QStringLiteral("request-%1.new").arg(number)));
+    if (!asked.open(QIODevice::WriteOnly))
+        return {};
+    asked.write(what.toLatin1() + '\n');
+    asked.close();
+    asked.rename(path(QStringLiteral("request-%1").arg(number)));
+    QFile answer(path(QStringLiteral("done-%1").arg(number)));
+    QDeadlineTimer answered(30000);
+    while (!answer.exists()) {
+        if (answered.hasExpired())
+            return {};
+        QThread::msleep(10);
+    }
+    if (!answer.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromLocal8Bit(answer.readAll()).trimmed();
+}
+
+bool PrivatePulse::start(QString *error)
+{
+    if (m_control.isEmpty()) {
+        *error = QStringLiteral("no keeper of a sound server (QUOZZOLI_SOUND_CONTROL)");
+        return false;
+    }
+    const QString answer = request(QStringLiteral("start"));
+    const QString recording = answer.section(QLatin1Char(' '), 1);
+    if (!answer.startsWith(QLatin1String("ok "))
+        || !recording.startsWith(QLatin1String("heard-"))) {
+        *error = QStringLiteral("the sound server does not start: ") + answer;
+        return false;
+    }
+    m_recordings = recording.mid(6).section(QLatin1Char('.'), 0, 0).toInt();
+    QDeadlineTimer recorded(10000);
+    while (recordedFrames() < Rate / 4) {
+        if (recorded.hasExpired()) {
+            *error = QStringLiteral("nothing is recorded");
+            return false;
+        }
+        QThread::msleep(20);
+    }
+    return true;
+}
+
+void PrivatePulse::kill()
+{
+    request(QStringLiteral("kill"));
+}
+
+bool PrivatePulse::realTime() const
+{
+    return false;
+}
+
+int PrivatePulse::missedBlocks() const
+{
+    return 0;
+}
+
+#endif // Q_OS_WIN
+
+PrivatePulse::Server PrivatePulse::fromEnvironment()
+{
+    return qgetenv("QUOZZOLI_SOUND_SERVER") == "pipewire" ? Server::PipeWire : Server::PulseAudio;
+}
+
+const char *PrivatePulse::name() const
+{
+    return m_kind == Server::PipeWire ? "PipeWire" : "PulseAudio";
 }
 
 std::int64_t PrivatePulse::recordedFrames() const

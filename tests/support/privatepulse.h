@@ -15,6 +15,9 @@
 // listener would have heard. Either PulseAudio, or PipeWire with its
 // PulseAudio service (with a session bus of its own, as it needs one). Once
 // started, this process's sound output connects to it.
+// Under Wine a Windows program cannot start Linux programs: the server is
+// PulseAudio, kept by scripts/build-windows in the folder named by
+// QUOZZOLI_SOUND_CONTROL, to which Wine's driver plays.
 class PrivatePulse
 {
 public:
@@ -59,7 +62,9 @@ private:
     QString socket() const;
     bool run(const QStringList &arguments, int timeoutMs) const;
     std::unique_ptr<QProcess> spawn(const QString &program, const QStringList &arguments) const;
-    QString path(const QString &name) const { return m_dir.filePath(name); }
+    QString path(const QString &name) const;
+    // Under Wine: asks the keeper of the server; its answer, or nothing.
+    QString request(const QString &what);
 
     Server m_kind;
     QTemporaryDir m_dir;
@@ -68,4 +73,8 @@ private:
     std::unique_ptr<QProcess> m_silence;
     std::unique_ptr<QProcess> m_recorder;
     int m_recordings = 0;
+    // Under Wine.
+    QString m_control; // the keeper's folder
+    QString m_recording; // its name there
+    int m_requests = 0;
 };
