@@ -240,16 +240,7 @@ bool PrivatePulse::start(QString *error)
         *error = QStringLiteral("pacat or parec does not start");
         return false;
     }
-    // Recording for a quarter of a second shows the sink is awake.
-    QDeadlineTimer recording(10000);
-    while (recordedFrames() < Rate / 4) {
-        if (recording.hasExpired()) {
-            *error = QStringLiteral("nothing is recorded");
-            return false;
-        }
-        QThread::msleep(20);
-    }
-    return true;
+    return waitForRecording(error);
 }
 
 void PrivatePulse::kill()
@@ -348,15 +339,7 @@ bool PrivatePulse::start(QString *error)
         return false;
     }
     m_recordings = recording.mid(6).section(QLatin1Char('.'), 0, 0).toInt();
-    QDeadlineTimer recorded(10000);
-    while (recordedFrames() < Rate / 4) {
-        if (recorded.hasExpired()) {
-            *error = QStringLiteral("nothing is recorded");
-            return false;
-        }
-        QThread::msleep(20);
-    }
-    return true;
+    return waitForRecording(error);
 }
 
 void PrivatePulse::kill()
@@ -384,6 +367,20 @@ PrivatePulse::Server PrivatePulse::fromEnvironment()
 const char *PrivatePulse::name() const
 {
     return m_kind == Server::PipeWire ? "PipeWire" : "PulseAudio";
+}
+
+// Recording for a quarter of a second shows the sink is awake.
+bool PrivatePulse::waitForRecording(QString *error) const
+{
+    QDeadlineTimer recording(10000);
+    while (recordedFrames() < Rate / 4) {
+        if (recording.hasExpired()) {
+            *error = QStringLiteral("nothing is recorded");
+            return false;
+        }
+        QThread::msleep(20);
+    }
+    return true;
 }
 
 std::int64_t PrivatePulse::recordedFrames() const

@@ -63,6 +63,7 @@ private:
     bool run(const QStringList &arguments, int timeoutMs) const;
     std::unique_ptr<QProcess> spawn(const QString &program, const QStringList &arguments) const;
     QString path(const QString &name) const;
+    bool waitForRecording(QString *error) const;
     // Under Wine: asks the keeper of the server; its answer, or nothing.
     QString request(const QString &what);
 
