@@ -207,17 +207,22 @@ void ExerciseScreen::addWrong()
     showCount(m_erratiLabel, written(m_errati->value()));
 }
 
-void ExerciseScreen::wrongEntry(AnswerBox *box)
+QString ExerciseScreen::wrongMove(const QString &what)
 {
     showVerdict(false);
     addWrong();
+    const QString verdict = what + countName(m_erratiLabel);
+    announce(verdict);
+    return verdict;
+}
+
+void ExerciseScreen::wrongEntry(AnswerBox *box)
+{
     SoundCues::suonoErrato();
     box->setFocus();
-    // A screen reader reads the verdict with the control that has the focus,
-    // and speaks it at once.
-    const QString verdict = QStringLiteral("risposta sbagliata, ") + countName(m_erratiLabel);
-    box->setAccessibleDescription(verdict);
-    announce(verdict);
+    // A screen reader speaks the verdict at once, and reads it again with
+    // the control that has the focus.
+    box->setAccessibleDescription(wrongMove(QStringLiteral("risposta sbagliata, ")));
 }
 
 void ExerciseScreen::problemSolved()

@@ -67,8 +67,12 @@ protected:
     void refreshRightLabel();
     void addWrong();
 
-    // A wrong answer: sad face, one more wrong entry, the wrong sound, and
-    // the focus back in the box with the text left for correcting.
+    // A wrong move: sad face, one more wrong entry, and a screen reader told
+    // what went wrong (`what` ends in ", ") with the new count. Returns what it
+    // was told.
+    QString wrongMove(const QString &what);
+    // A wrong answer: a wrong move, the wrong sound, and the focus back in
+    // the box with the text left for correcting.
     void wrongEntry(AnswerBox *box);
     // The problem is solved: one more right answer and the right sound; then
     // "avanti" waits for a click, or the next problem comes at once.

@@ -189,8 +189,8 @@ void CandyBoard::share(int child, int candy)
     if (outcome == CandySharing::Outcome::Ignored)
         return;
     if (outcome == CandySharing::Outcome::Refused) {
-        showVerdict(false);
-        addWrong();
+        wrongMove(
+            QStringLiteral("attento, %1, risposta sbagliata, ").arg(m_children.trayName(child)));
         m_voice->say({SoundFiles::Attento1});
         return;
     }

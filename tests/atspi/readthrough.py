@@ -274,8 +274,22 @@ def main():
           "Form6: key 1 changes the first tray's name (%r)" % tray1.name)
     check(announced("vassoio del bambino 1: 1 caramella"),
           "Form6: key 1 announces the first tray's count")
-    for given in range(1, dividend):
-        key(ord(str(given % divisor + 1)))
+    quotient = dividend // divisor
+    for _ in range(1, quotient):
+        key(ord("1"))
+    wrong = 0
+    if divisor > 1:
+        # One candy too many for a child: refused, and told as a wrong move.
+        full = "vassoio del bambino 1: " + (
+            "1 caramella" if quotient == 1 else "%d caramelle" % quotient)
+        poll(lambda: tray1.name == full, 30)
+        key(ord("1"))
+        wrong += 1
+        check(announced("attento, %s, risposta sbagliata, Errati 1" % full),
+              "Form6: a candy refused is announced as a wrong move")
+    for child in range(2, divisor + 1):
+        for _ in range(quotient):
+            key(ord(str(child)))
     box = wait_for(named("quoziente", pyatspi.ROLE_TEXT), 60)
     if not check(box is not None, "Form6: the answer panel opens"):
         return
@@ -286,12 +300,12 @@ def main():
     box.queryComponent().grabFocus()
     check(poll(lambda: box.getState().contains(pyatspi.STATE_FOCUSED), 20),
           "Form6: the answer box has the focus")
-    quotient = dividend // divisor
     type_text(str(quotient + 1))
     key(0xff0d)
-    check(description_of_focus("risposta sbagliata, Errati 1"),
+    wrong += 1
+    check(description_of_focus("risposta sbagliata, Errati %d" % wrong),
           "Form6: a wrong answer is told on the focused object")
-    check(announced("risposta sbagliata, Errati 1"), "Form6: a wrong answer is announced")
+    check(announced("risposta sbagliata, Errati %d" % wrong), "Form6: a wrong answer is announced")
     for _ in range(3):
         key(0xff08)
     type_text(str(quotient))
