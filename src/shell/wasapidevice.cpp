@@ -154,7 +154,7 @@ long WasapiDevice::stop()
     return m_client->Reset();
 }
 
-long WasapiDevice::fill(SampleQueue &queue)
+long WasapiDevice::fill(SampleQueue &queue, bool *ranDry)
 {
     if (!m_client)
         return AUDCLNT_E_NOT_INITIALIZED;
@@ -162,6 +162,8 @@ long WasapiDevice::fill(SampleQueue &queue)
     HRESULT result = m_client->GetCurrentPadding(&padding);
     if (FAILED(result) || padding >= m_bufferFrames)
         return result;
+    if (ranDry)
+        *ranDry = padding == 0 && queue.written() < queue.soundEnd();
     const UINT32 frames = m_bufferFrames - padding;
     BYTE *data = nullptr;
     result = m_render->GetBuffer(frames, &data);

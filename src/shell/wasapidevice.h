@@ -46,8 +46,10 @@ public:
     long restart(SampleQueue &queue);
     // Stops the stream and drops what it holds.
     long stop();
-    // Tops the buffer of the running stream up from the queue.
-    long fill(SampleQueue &queue);
+    // Tops the buffer of the running stream up from the queue. Sets ranDry,
+    // where given, when the buffer had run out while sound was still queued:
+    // the thread that fills it came too late, and a hole was heard.
+    long fill(SampleQueue &queue, bool *ranDry = nullptr);
     // Whether the device is still there.
     long check();
     // Frames played since the stream was last started.

@@ -173,9 +173,13 @@ void WasapiStream::serve(WasapiDevice &device, std::unique_lock<std::mutex> &loc
         case Command::Stop:
             result = device.stop();
             break;
-        case Command::None:
-            result = m_streaming ? device.fill(m_queue) : device.check();
+        case Command::None: {
+            bool ranDry = false;
+            result = m_streaming ? device.fill(m_queue, &ranDry) : device.check();
+            if (ranDry)
+                qCInfo(lcSound) << "the sound stream ran dry";
             break;
+        }
         }
         if (SUCCEEDED(result) && m_streaming) {
             std::int64_t frames = 0;
