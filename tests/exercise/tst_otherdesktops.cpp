@@ -26,20 +26,6 @@ Q_DECLARE_METATYPE(Quozzoli::ScreenId)
 
 namespace {
 
-const QList<QPair<const char *, ScreenId>> &allScreens()
-{
-    static const QList<QPair<const char *, ScreenId>> screens = {
-        {"FormAvvio", ScreenId::FormAvvio}, {"FormMenu", ScreenId::FormMenu},
-        {"Form1", ScreenId::Form1},         {"Form2", ScreenId::Form2},
-        {"Form3", ScreenId::Form3},         {"Form4", ScreenId::Form4},
-        {"Form5", ScreenId::Form5},         {"Form6", ScreenId::Form6},
-        {"Form7", ScreenId::Form7},         {"Form8", ScreenId::Form8},
-        {"Form9", ScreenId::Form9},         {"Form10", ScreenId::Form10},
-        {"Form11", ScreenId::Form11},
-    };
-    return screens;
-}
-
 // A desktop's dark colour scheme, as a platform theme hands it to Qt.
 QPalette darkDesktop()
 {
@@ -205,7 +191,7 @@ void TestOtherDesktops::textsReadOnEveryDesktop_data()
 {
     QTest::addColumn<ScreenId>("id");
     QTest::addColumn<QPalette>("desktop");
-    for (const auto &[name, id] : allScreens()) {
+    for (const auto &[name, id] : TestEnvironment::everyScreen()) {
         QTest::addRow("dark %s", name) << id << darkDesktop();
         QTest::addRow("high contrast %s", name) << id << highContrastDesktop();
     }
@@ -357,7 +343,7 @@ void TestOtherDesktops::menuCommandsOnView_data()
 {
     QTest::addColumn<ScreenId>("id");
     QTest::addColumn<double>("points");
-    for (const auto &[name, id] : allScreens()) {
+    for (const auto &[name, id] : TestEnvironment::everyScreen()) {
         if (id == ScreenId::FormAvvio || id == ScreenId::FormMenu)
             continue;
         for (double points : {9.0, 11.0, 16.0})

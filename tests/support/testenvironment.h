@@ -9,6 +9,9 @@
 #include "scriptedmessageboxes.h"
 #include "scriptedrandom.h"
 
+#include <QList>
+#include <QPair>
+
 namespace Quozzoli {
 class Screen;
 }
@@ -34,6 +37,9 @@ public:
     // Opens a screen as the program would, from no other screen.
     Quozzoli::Screen *open(Quozzoli::ScreenId id);
     template<class S> S *open(Quozzoli::ScreenId id) { return static_cast<S *>(open(id)); }
+
+    // Every screen of the program, with the name of its window.
+    static const QList<QPair<const char *, Quozzoli::ScreenId>> &everyScreen();
 
     // The one window on view (the program shows one at a time).
     static Quozzoli::Screen *current();
