@@ -193,7 +193,7 @@ void TestScaling::scaledScreensWork()
     Screen *screen = board ? b.open(id, partition ? 3 : 2, partition ? 2 : 3, resto) : env.open(id);
     screen->resize(screen->windowSizeFor(factor));
     screen->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(screen));
+    QVERIFY(QTest::qWaitForWindowActive(screen, Patience));
     DesignCanvas *canvas = screen->canvas();
     QVERIFY(near(canvas->scale(), factor, 0.01));
 
@@ -237,7 +237,8 @@ void TestScaling::scaledScreensWork()
             QTest::keyClick(text2, Qt::Key_Return);
         }
         QCOMPARE(exercise->rightCount().value(), 1);
-        QTRY_VERIFY(exercise->bottoneAvanti()->isEnabled()); // once the solution is read
+        // Once the solution is read.
+        QTRY_VERIFY_WITH_TIMEOUT(exercise->bottoneAvanti()->isEnabled(), Patience);
         QVERIFY(clickDesignCentre(canvas, exercise->bottoneAvanti()));
         QVERIFY(panel->isHidden());
         QCOMPARE(b.step(), 0);

@@ -43,7 +43,7 @@ private:
 bool TestCandyDrag::openOnView(BoardDriver &b, ScreenId screen, int divisore, int quoziente)
 {
     b.open(screen, divisore, quoziente);
-    if (!QTest::qWaitForWindowExposed(b.board))
+    if (!QTest::qWaitForWindowExposed(b.board, Patience))
         return false;
     b.introduce();
     return true;
@@ -68,35 +68,35 @@ void TestCandyDrag::dragsOntoTheChildren()
     QVERIFY(openOnView(b, ScreenId::Form6, 2, 2));
 
     drag(b.candy(0), b.child(0), b.child(0)->rect().center());
-    QTRY_VERIFY(b.candy(0)->isHidden());
+    QTRY_VERIFY_WITH_TIMEOUT(b.candy(0)->isHidden(), Patience);
     QVERIFY(!b.disc(0)->isHidden());
 
     drag(b.candy(3), b.child(1), QPoint(4, 4));
-    QTRY_VERIFY(b.candy(3)->isHidden());
+    QTRY_VERIFY_WITH_TIMEOUT(b.candy(3)->isHidden(), Patience);
     QVERIFY(!b.disc(9)->isHidden());
 
     drag(b.candy(1), b.child(0), b.child(0)->rect().bottomRight() - QPoint(4, 4));
-    QTRY_COMPARE(b.held(0), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(b.held(0), 2, Patience);
     env.sound.clear();
     drag(b.candy(2), b.child(0), b.child(0)->rect().center()); // one too many
-    QTRY_COMPARE(b.board->wrongCount().value(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(b.board->wrongCount().value(), 1, Patience);
     QVERIFY(!b.candy(2)->isHidden());
     QCOMPARE(env.sound.relativePaths(), QStringList {BoardSounds::Attento});
 
     drag(b.candy(2), b.child(1), b.child(1)->rect().center());
-    QTRY_VERIFY(!b.control(QStringLiteral("Frame2"))->isHidden());
+    QTRY_VERIFY_WITH_TIMEOUT(!b.control(QStringLiteral("Frame2"))->isHidden(), Patience);
     if (!finger)
         return;
 
     // 4 : 2 =, answered with a slip corrected on the keypad.
     auto *text1 = b.control<AnswerBox>(QStringLiteral("Text1"));
-    QTRY_COMPARE(QApplication::focusWidget(), text1);
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), text1, Patience);
     env.sound.clear();
     for (const char *key : {"3", "Cancella", "2"})
         ScreenDriver::tapKey(m_touchScreen.get(), QLatin1String(key));
     QCOMPARE(text1->text(), QStringLiteral("2"));
     ScreenDriver::tapKey(m_touchScreen.get(), QStringLiteral("Invio"));
-    QTRY_VERIFY(b.board->bottoneAvanti()->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(b.board->bottoneAvanti()->isEnabled(), Patience);
     QCOMPARE(b.board->rightCount().value(), 1);
     QCOMPARE(env.sound.relativePaths(), BoardSounds::solution(4, 2, 2));
     auto *enter = b.board->findChild<Tastierino *>()->findChild<QToolButton *>("TastoInvio");
@@ -122,7 +122,7 @@ void TestCandyDrag::dragsOutsideAChildDoNothing()
     Form7 other; // a candy of another board
     other.move(b.board->frameGeometry().topRight() + QPoint(20, 0));
     other.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&other));
+    QVERIFY(QTest::qWaitForWindowExposed(&other, Patience));
     QWidget *foreign = other.findChild<QWidget *>(QStringLiteral("PicCaramelle_0"));
     foreign->show();
     drag(foreign, b.child(0), b.child(0)->rect().center());
@@ -132,7 +132,7 @@ void TestCandyDrag::dragsOutsideAChildDoNothing()
     QCOMPARE(b.held(1), 0);
 
     drag(b.candy(0), b.child(0), b.child(0)->rect().center());
-    QTRY_COMPARE(b.held(0), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(b.held(0), 1, Patience);
 }
 
 void TestCandyDrag::drag(QWidget *candy, QWidget *target, QPoint at,
@@ -181,7 +181,7 @@ void TestCandyDrag::aSecondFingerDuringADragChangesNothing()
         QTest::touchEvent(window, device).move(0, child0, window).move(1, child1, window);
         QTest::touchEvent(window, device).move(0, child0, window).release(1, child1, window);
     });
-    QTRY_VERIFY(b.candy(0)->isHidden());
+    QTRY_VERIFY_WITH_TIMEOUT(b.candy(0)->isHidden(), Patience);
     TestEnvironment::settle();
     QCOMPARE(b.held(0), 1);
     QCOMPARE(b.held(1), 0);
@@ -191,7 +191,7 @@ void TestCandyDrag::aSecondFingerDuringADragChangesNothing()
 
     // And the board goes on taking drops as before.
     drag(b.candy(5), b.child(1), b.child(1)->rect().center());
-    QTRY_COMPARE(b.held(1), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(b.held(1), 1, Patience);
     QCOMPARE(b.candiesOnTable(), 4);
     m_touchScreen.reset();
 }

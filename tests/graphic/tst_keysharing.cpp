@@ -68,7 +68,7 @@ void openActive(BoardDriver &b, ScreenId id, const QList<int> &problem, int intr
 {
     b.open(id, problem[0], problem[1], problem[2]);
     b.board->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(b.board));
+    QVERIFY(QTest::qWaitForWindowActive(b.board, Patience));
     b.introduce(introduced);
 }
 
@@ -174,7 +174,8 @@ void TestKeySharing::keysReachTheBoardWhateverHasTheFocus()
     QTest::keyClick(b.control<AnswerBox>(QStringLiteral("Text1")), Qt::Key_2);
     QCOMPARE(b.control<AnswerBox>(QStringLiteral("Text1"))->text(), QStringLiteral("2"));
     QTest::keyClick(b.control<AnswerBox>(QStringLiteral("Text1")), Qt::Key_Return);
-    QTRY_VERIFY(b.board->bottoneAvanti()->isEnabled()); // once the solution is read
+    // Once the solution is read.
+    QTRY_VERIFY_WITH_TIMEOUT(b.board->bottoneAvanti()->isEnabled(), Patience);
 
     // "avanti" had the focus; it goes with the panel, and the keys still share.
     b.scriptProblem(2, 1, 0);
@@ -234,7 +235,7 @@ void TestKeySharing::keysGoToTheAnswerBoxesOnceThePanelIsOpen()
         QCOMPARE(text2->text(), QStringLiteral("2"));
         QTest::keyClick(text2, Qt::Key_Return);
     }
-    QTRY_VERIFY(b.board->bottoneAvanti()->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(b.board->bottoneAvanti()->isEnabled(), Patience);
 }
 
 void TestKeySharing::keysDuringAPromptWait_data()
@@ -285,7 +286,8 @@ void TestKeySharing::keysDuringAPromptWait()
     QCOMPARE(b.held(1), 0);
     env.sound.holdSentences(false);
     env.sound.finishSentence();
-    QTRY_VERIFY(!b.control(QStringLiteral("Frame2"))->isHidden()); // the sharing is complete
+    // The sharing is complete.
+    QTRY_VERIFY_WITH_TIMEOUT(!b.control(QStringLiteral("Frame2"))->isHidden(), Patience);
     QCOMPARE(b.held(0), after[0]);
     QCOMPARE(b.held(1), after[1]);
     QCOMPARE(b.board->wrongCount().value(), wrongs);

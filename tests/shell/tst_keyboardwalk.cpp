@@ -26,7 +26,7 @@ namespace {
 void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     Screen *screen = TestEnvironment::current();
-    QVERIFY(screen && QTest::qWaitForWindowActive(screen));
+    QVERIFY(screen && QTest::qWaitForWindowActive(screen, Patience));
     QCOMPARE(QGuiApplication::focusWindow(), screen->windowHandle());
     QTest::keyClick(screen->windowHandle(), k, modifiers);
     QCoreApplication::processEvents(); // a prompt it brings ends
@@ -41,7 +41,7 @@ void type(int number)
 Screen *activeScreen()
 {
     Screen *screen = TestEnvironment::current();
-    if (screen && !QTest::qWaitForWindowActive(screen))
+    if (screen && !QTest::qWaitForWindowActive(screen, Patience))
         return nullptr;
     return screen;
 }
@@ -142,9 +142,9 @@ void TestKeyboardWalk::nextProblem(ExerciseScreen *screen)
     QWidget other;
     other.show();
     other.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QVERIFY(QTest::qWaitForWindowActive(&other, Patience));
     screen->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(screen));
+    QVERIFY(QTest::qWaitForWindowActive(screen, Patience));
     QVERIFY(!avanti->hasFocus());
     key(Qt::Key_Tab);
     QVERIFY(avanti->hasFocus());

@@ -108,7 +108,7 @@ void TestNavigation::splashScreenOpensTheMenu()
         QCOMPARE(option->palette().color(option->backgroundRole()), QColor(255, 128, 0));
         QVERIFY(option->autoFillBackground());
     }
-    QVERIFY(QTest::qWaitForWindowActive(menu));
+    QVERIFY(QTest::qWaitForWindowActive(menu, Patience));
     QCOMPARE(QApplication::focusWidget(), menu->findChild<QWidget *>("Command1"));
 }
 
@@ -368,7 +368,7 @@ void TestNavigation::windowActivationIsNotAnEntry()
 {
     TestEnvironment env;
     auto *screen = env.open<ExerciseScreen>(ScreenId::Form2);
-    QVERIFY(QTest::qWaitForWindowActive(screen));
+    QVERIFY(QTest::qWaitForWindowActive(screen, Patience));
     const int draws = env.random.draws();
     // Another application's window comes to the front, then ours again.
     QWidget other;

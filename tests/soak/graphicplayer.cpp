@@ -31,7 +31,7 @@ QWidget *disc(CandyBoard *board, int i)
 // Lets the board finish its sentence: real files take their time.
 void heard(CandyBoard *board)
 {
-    QTRY_VERIFY_WITH_TIMEOUT(!board->speaking(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!board->speaking(), Patience);
 }
 
 QString counterText(int count)

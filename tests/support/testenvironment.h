@@ -16,6 +16,11 @@ namespace Quozzoli {
 class Screen;
 }
 
+// How long a test waits for an event (a window shown or activated, a drop,
+// a picture drawn) before it gives up: long enough for a machine busy with
+// other work, as it only ends a wait that will never be answered.
+constexpr int Patience = 120000;
+
 // Puts test doubles behind every link of the program to the outside world
 // and registers the screens; closes every window when it goes.
 class TestEnvironment

@@ -63,7 +63,7 @@ TwoDigitScreen *TwoDigitFixture::open(ScreenId id, bool wait, const Division &d,
     shared().attendiBottone = wait;
     scriptProblem(m_env->random, id, colourIndex, d);
     m_screen = m_env->open<TwoDigitScreen>(id);
-    if (!m_screen || !QTest::qWaitForWindowActive(m_screen))
+    if (!m_screen || !QTest::qWaitForWindowActive(m_screen, Patience))
         return nullptr;
     m_boxes = ScreenDriver::twoDigitBoxes(m_screen);
     return m_screen;
