@@ -211,8 +211,8 @@ void TestAccessibleNames::traysTellTheirCandies()
     text1->clear();
     QTest::keyClicks(text1, QStringLiteral("3"));
     QTest::keyClick(text1, Qt::Key_Return);
-    QTRY_COMPARE(accessibleText(b.board, QAccessible::Description),
-                 QStringLiteral("risposta giusta, Esatti 1. Tab: avanti"));
+    QTRY_COMPARE_WITH_TIMEOUT(accessibleText(b.board, QAccessible::Description),
+                              QStringLiteral("risposta giusta, Esatti 1. Tab: avanti"), Patience);
 
     // The next problem: the trays in play are empty again.
     b.scriptProblem(2, 2, 0);

@@ -3,6 +3,7 @@
 
 // What the one-digit screens and the times tables do alike: how they open,
 // how they take wrong and empty answers, and how "Esci" leaves them.
+#include "environmentpertest.h"
 #include "form10.h"
 #include "form3.h"
 #include "screendriver.h"
@@ -94,12 +95,11 @@ using Details = std::function<void(ExerciseScreen *)>;
 Q_DECLARE_METATYPE(const DrillScreen *)
 Q_DECLARE_METATYPE(Details)
 
-class TestDrillScreens : public QObject
+class TestDrillScreens : public EnvironmentPerTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void opening_data();
     void opening();
     void rightAnswer_data();
@@ -110,16 +110,7 @@ private slots:
     void enterOnEmptyBoxDoesNothing();
     void esci_data();
     void esci();
-
-private:
-    std::unique_ptr<TestEnvironment> m_env;
 };
-
-void TestDrillScreens::init()
-{
-    m_env.reset(); // the old environment goes before the new one comes
-    m_env = std::make_unique<TestEnvironment>();
-}
 
 void TestDrillScreens::opening_data()
 {
@@ -188,8 +179,7 @@ void TestDrillScreens::opening()
     if (QTest::currentTestFailed())
         return;
 
-    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral("0"));
-    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral("0"));
+    QCOMPARE(counts(form), QStringList({"0", "0"}));
     const int leftBehind = drill->ownCounts ? 1 : 0;
     QCOMPARE(shared().numeroEsatti.value(), leftBehind);
     QCOMPARE(shared().numeroErrati.value(), leftBehind);
@@ -251,8 +241,7 @@ void TestDrillScreens::rightAnswer()
         script(*m_env, drill->problem, next, 0);
 
     answer(answerBox, right);
-    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral(" 1"));
-    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral("0"));
+    QCOMPARE(counts(form), QStringList({" 1", "0"}));
     QCOMPARE(shared().numeroEsatti.value(), 1);
     QCOMPARE(face(form), QStringLiteral("si"));
     QCOMPARE(m_env->sound.relativePaths(), QStringList {QStringLiteral(R"(\suoni\si3.wav)")});
@@ -377,8 +366,7 @@ void TestDrillScreens::enterOnEmptyBoxDoesNothing()
         if (step + 1 < drill->boxes.size())
             answer(answerBox, rights.at(step));
     }
-    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral("0"));
-    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral("0"));
+    QCOMPARE(counts(form), QStringList({"0", "0"}));
     QVERIFY(m_env->sound.played().isEmpty());
     QCOMPARE(m_env->random.draws(), drawsBefore);
 }
@@ -458,8 +446,7 @@ void TestDrillScreens::esci()
 
     auto *comeBack = open(*m_env, *comingBack, again);
     QCOMPARE(m_env->random.seeds(), 2 * drill->seedsPerVisit); // a fresh seed at every visit
-    QCOMPARE(labelText(comeBack, "EtichettaEsatti"), QStringLiteral("0"));
-    QCOMPARE(labelText(comeBack, "EtichettaErrati"), QStringLiteral("0"));
+    QCOMPARE(counts(comeBack), QStringList({"0", "0"}));
     QCOMPARE(shared().numeroErrati.value(), 0);
     auto *panel = comeBack->findChild<TermsPanel *>();
     QVERIFY(allTicked(panel, drill->lastTerm));

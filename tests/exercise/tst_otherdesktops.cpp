@@ -19,26 +19,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 using namespace Quozzoli;
 
 Q_DECLARE_METATYPE(Quozzoli::ScreenId)
 
 namespace {
-
-const QList<QPair<const char *, ScreenId>> &allScreens()
-{
-    static const QList<QPair<const char *, ScreenId>> screens = {
-        {"FormAvvio", ScreenId::FormAvvio}, {"FormMenu", ScreenId::FormMenu},
-        {"Form1", ScreenId::Form1},         {"Form2", ScreenId::Form2},
-        {"Form3", ScreenId::Form3},         {"Form4", ScreenId::Form4},
-        {"Form5", ScreenId::Form5},         {"Form6", ScreenId::Form6},
-        {"Form7", ScreenId::Form7},         {"Form8", ScreenId::Form8},
-        {"Form9", ScreenId::Form9},         {"Form10", ScreenId::Form10},
-        {"Form11", ScreenId::Form11},
-    };
-    return screens;
-}
 
 // A desktop's dark colour scheme, as a platform theme hands it to Qt.
 QPalette darkDesktop()
@@ -92,23 +79,21 @@ double contrast(const QColor &a, const QColor &b)
 }
 
 // The colour most pixels of the rectangle have: what the text stands on.
+// The image is in Format_RGB32; a run of one colour is counted at once.
 QColor commonest(const QImage &image, const QRect &rect)
 {
     QHash<QRgb, int> counts;
     const QRect inside = rect.intersected(image.rect());
     for (int y = inside.top(); y <= inside.bottom(); ++y) {
-        for (int x = inside.left(); x <= inside.right(); ++x)
-            ++counts[image.pixel(x, y) | 0xff000000];
-    }
-    QRgb best = 0;
-    int most = -1;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        if (it.value() > most) {
-            most = it.value();
-            best = it.key();
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = inside.left(), run = 1; x <= inside.right(); x += run, run = 1) {
+            while (x + run <= inside.right() && line[x + run] == line[x])
+                ++run;
+            counts[line[x] | 0xff000000] += run;
         }
     }
-    return QColor::fromRgb(best);
+    const auto best = std::max_element(counts.cbegin(), counts.cend());
+    return QColor::fromRgb(best == counts.cend() ? 0 : best.key());
 }
 
 QString textOf(QWidget *widget)
@@ -151,7 +136,7 @@ struct Finding
 // actually drawn behind it. Disabled texts are dimmed by the desktop on purpose.
 void checkTexts(DesignCanvas *canvas, QWidget *root, const QString &when, Finding &finding)
 {
-    const QImage image = canvas->grab().toImage();
+    const QImage image = canvas->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QList<QWidget *> widgets = root->findChildren<QWidget *>();
     widgets.prepend(root);
     for (QWidget *widget : std::as_const(widgets)) {
@@ -205,7 +190,7 @@ void TestOtherDesktops::textsReadOnEveryDesktop_data()
 {
     QTest::addColumn<ScreenId>("id");
     QTest::addColumn<QPalette>("desktop");
-    for (const auto &[name, id] : allScreens()) {
+    for (const auto &[name, id] : TestEnvironment::everyScreen()) {
         QTest::addRow("dark %s", name) << id << darkDesktop();
         QTest::addRow("high contrast %s", name) << id << highContrastDesktop();
     }
@@ -291,17 +276,25 @@ void TestOtherDesktops::wholeProblemOnView()
 
     QStringList faults;
     auto check = [&] {
-        const QImage image = label->grab().toImage();
+        const QImage image = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QColor paper = commonest(image, image.rect());
-        int firstInk = -1;
-        QList<bool> ink(image.width(), false);
-        for (int x = 0; x < image.width(); ++x) {
-            for (int y = 0; y < image.height() && !ink[x]; ++y)
-                ink[x] = contrast(QColor::fromRgb(image.pixel(x, y)), paper) > 1.5;
-            if (ink[x] && firstInk < 0)
-                firstInk = x;
+        const QRgb paperRgb = paper.rgb();
+        std::vector<char> ink(image.width(), false);
+        QHash<QRgb, bool> inky; // a text's few shades, each weighed once
+        for (int y = 0; y < image.height(); ++y) {
+            const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb rgb = line[x] | 0xff000000;
+                if (ink[x] || rgb == paperRgb)
+                    continue;
+                auto it = inky.constFind(rgb);
+                if (it == inky.cend())
+                    it = inky.insert(rgb, contrast(QColor::fromRgb(rgb), paper) > 1.5);
+                ink[x] = *it;
+            }
         }
-        if (firstInk < 0 || ink.last())
+        const auto firstInk = std::find(ink.cbegin(), ink.cend(), true);
+        if (firstInk == ink.cend() || ink.back())
             faults << QStringLiteral("\"%1\" cut off").arg(label->text());
         const QPoint origin = label->mapTo(canvas, QPoint(0, 0));
         for (auto *box : screen->findChildren<QLineEdit *>()) {
@@ -357,7 +350,7 @@ void TestOtherDesktops::menuCommandsOnView_data()
 {
     QTest::addColumn<ScreenId>("id");
     QTest::addColumn<double>("points");
-    for (const auto &[name, id] : allScreens()) {
+    for (const auto &[name, id] : TestEnvironment::everyScreen()) {
         if (id == ScreenId::FormAvvio || id == ScreenId::FormMenu)
             continue;
         for (double points : {9.0, 11.0, 16.0})

@@ -9,11 +9,11 @@
 #include "exercisescreen.h"
 #include "picturebutton.h"
 #include "screen.h"
+#include "screendriver.h"
 #include "sharedvalues.h"
 #include "testenvironment.h"
 
 #include <QAbstractButton>
-#include <QRegularExpression>
 #include <QTest>
 
 #include <cmath>
@@ -67,27 +67,17 @@ bool clickDesignCentre(DesignCanvas *canvas, QWidget *widget)
     return true;
 }
 
-// The numbers written in a problem label: " 84 : 7 = " gives 84 and 7.
-QList<int> numbersIn(const QString &text)
-{
-    QList<int> numbers;
-    static const QRegularExpression digits(QStringLiteral("\\d+"));
-    for (const QRegularExpressionMatch &m : digits.globalMatch(text))
-        numbers << m.captured().toInt();
-    return numbers;
-}
-
 // The boxes of a numeric screen in the order they are answered, with the
 // right text for each, read from the problem on view.
 QList<QPair<QString, int>> rightAnswers(Screen *screen)
 {
     const QString name = screen->objectName();
     const bool tables = name == QLatin1String("Form10");
-    const QList<int> n
-        = numbersIn(screen
-                        ->findChild<QLabel *>(tables ? QStringLiteral("EtichettaNumero")
-                                                     : QStringLiteral("EtNumero"))
-                        ->text());
+    const QList<int> n = ScreenDriver::numbersIn(
+        screen
+            ->findChild<QLabel *>(tables ? QStringLiteral("EtichettaNumero")
+                                         : QStringLiteral("EtNumero"))
+            ->text());
     if (n.size() != 2)
         return {};
     const int q = n[0] / n[1];
@@ -103,20 +93,6 @@ QList<QPair<QString, int>> rightAnswers(Screen *screen)
     if (name == QLatin1String("Form4") || name == QLatin1String("Form11"))
         boxes.append({QStringLiteral("Text2"), r});
     return boxes;
-}
-
-const QList<QPair<const char *, Quozzoli::ScreenId>> &allScreens()
-{
-    static const QList<QPair<const char *, Quozzoli::ScreenId>> screens = {
-        {"FormAvvio", Quozzoli::ScreenId::FormAvvio}, {"FormMenu", Quozzoli::ScreenId::FormMenu},
-        {"Form1", Quozzoli::ScreenId::Form1},         {"Form2", Quozzoli::ScreenId::Form2},
-        {"Form3", Quozzoli::ScreenId::Form3},         {"Form4", Quozzoli::ScreenId::Form4},
-        {"Form5", Quozzoli::ScreenId::Form5},         {"Form6", Quozzoli::ScreenId::Form6},
-        {"Form7", Quozzoli::ScreenId::Form7},         {"Form8", Quozzoli::ScreenId::Form8},
-        {"Form9", Quozzoli::ScreenId::Form9},         {"Form10", Quozzoli::ScreenId::Form10},
-        {"Form11", Quozzoli::ScreenId::Form11},
-    };
-    return screens;
 }
 
 } // namespace
@@ -141,7 +117,7 @@ void TestScaling::everyControlScales_data()
 {
     QTest::addColumn<ScreenId>("id");
     QTest::addColumn<double>("factor");
-    for (const auto &[name, id] : allScreens()) {
+    for (const auto &[name, id] : TestEnvironment::everyScreen()) {
         for (double factor : {2.0, 0.75})
             QTest::addRow("%s x%g", name, factor) << id << factor;
     }
@@ -217,7 +193,7 @@ void TestScaling::scaledScreensWork()
     Screen *screen = board ? b.open(id, partition ? 3 : 2, partition ? 2 : 3, resto) : env.open(id);
     screen->resize(screen->windowSizeFor(factor));
     screen->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(screen));
+    QVERIFY(QTest::qWaitForWindowActive(screen, Patience));
     DesignCanvas *canvas = screen->canvas();
     QVERIFY(near(canvas->scale(), factor, 0.01));
 
@@ -261,7 +237,8 @@ void TestScaling::scaledScreensWork()
             QTest::keyClick(text2, Qt::Key_Return);
         }
         QCOMPARE(exercise->rightCount().value(), 1);
-        QTRY_VERIFY(exercise->bottoneAvanti()->isEnabled()); // once the solution is read
+        // Once the solution is read.
+        QTRY_VERIFY_WITH_TIMEOUT(exercise->bottoneAvanti()->isEnabled(), Patience);
         QVERIFY(clickDesignCentre(canvas, exercise->bottoneAvanti()));
         QVERIFY(panel->isHidden());
         QCOMPARE(b.step(), 0);

@@ -171,7 +171,7 @@ void TestBoardPlay::quotitionSharing()
         QTest::keyClick(text2, Qt::Key_Return);
     }
     b.scriptProblem(2, 2, 1);
-    QTRY_VERIFY(b.board->bottoneAvanti()->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(b.board->bottoneAvanti()->isEnabled(), Patience);
     b.board->bottoneAvanti()->click();
     for (int n = 0; n < 5; ++n)
         QVERIFY(b.child(n)->isEnabled() && b.child(n)->isHidden());
@@ -307,7 +307,7 @@ void TestBoardPlay::remainderAnswer()
     QCOMPARE(env.sound.relativePaths(), solution(dividendo, problem[0], quoziente, problem[2]));
     QVERIFY(!b.board->comandoIconaSi()->isHidden());
     QCOMPARE(b.board->rightCount().value(), 1);
-    QTRY_VERIFY(!text2->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(!text2->isEnabled(), Patience);
     QVERIFY(b.board->bottoneAvanti()->isEnabled());
 }
 

@@ -164,7 +164,7 @@ void TestCandyBoard::promptDefersTicksAndInput()
     QCOMPARE(b.held(1), 0);
     QVERIFY(b.control(QStringLiteral("Frame2"))->isHidden());
     env.sound.finishSentence();
-    QTRY_VERIFY(!b.control(QStringLiteral("Frame2"))->isHidden());
+    QTRY_VERIFY_WITH_TIMEOUT(!b.control(QStringLiteral("Frame2"))->isHidden(), Patience);
     QCOMPARE(b.held(1), 1);
 
     // The deferred step begins, over the open panel; what is typed in the
@@ -179,7 +179,7 @@ void TestCandyBoard::promptDefersTicksAndInput()
     QCOMPARE(text1->text(), QString());
     env.sound.holdSentences(false);
     env.sound.finishSentence();
-    QTRY_COMPARE(b.board->rightCount().value(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(b.board->rightCount().value(), 1, Patience);
     QCOMPARE(b.step(), 3);
     QCOMPARE(b.board->wrongCount().value(), 1); // the refused drop only
     QCOMPARE(text1->text(), QStringLiteral("1"));

@@ -5,6 +5,7 @@
 #include "boarddriver.h"
 #include "form7.h"
 #include "picturebutton.h"
+#include "screendriver.h"
 #include "tastierino.h"
 
 #include <QPointingDevice>
@@ -24,163 +25,141 @@ class TestCandyDrag : public QObject
     Q_OBJECT
 
 private slots:
+    void dragsOntoTheChildren_data();
     void dragsOntoTheChildren();
     void dragsOutsideAChildDoNothing();
-    void dragsByFingerAndAnswersOnTheKeypad();
     void aSecondFingerDuringADragChangesNothing();
 
 private:
-    static void dragCandy(QWidget *candy, QWidget *target, QPoint at);
-    // `during` runs inside the drag, with the finger over the target.
-    void touchDrag(QWidget *candy, QWidget *target, QPoint at,
-                   const std::function<void()> &during = {});
-    void tap(QWidget *widget, int finger = 0);
+    // Opens the board on a real window and lets its introduction run.
+    static bool openOnView(BoardDriver &b, ScreenId screen, int divisore, int quoziente);
+    // By finger while there is a touch screen, else by mouse. `during` runs
+    // inside the drag, with the finger over the target.
+    void drag(QWidget *candy, QWidget *target, QPoint at, const std::function<void()> &during = {});
 
     std::unique_ptr<QPointingDevice> m_touchScreen;
 };
 
-void TestCandyDrag::dragCandy(QWidget *candy, QWidget *target, QPoint at)
+bool TestCandyDrag::openOnView(BoardDriver &b, ScreenId screen, int divisore, int quoziente)
 {
-    QTimer::singleShot(0, target, [target, at] {
-        QTest::mouseMove(target, at - QPoint(8, 8));
-        QTest::mouseMove(target, at);
-        QTest::mouseRelease(target, Qt::LeftButton, {}, at);
-    });
-    QTest::mousePress(candy, Qt::LeftButton, {}, candy->rect().center());
-    QCoreApplication::processEvents(); // the drop is handled once the drag is over
+    b.open(screen, divisore, quoziente);
+    if (!QTest::qWaitForWindowExposed(b.board, Patience))
+        return false;
+    b.introduce();
+    return true;
 }
 
+void TestCandyDrag::dragsOntoTheChildren_data()
+{
+    QTest::addColumn<bool>("finger");
+    QTest::newRow("mouse") << false;
+    QTest::newRow("finger") << true;
+}
+
+// The mouse and a finger share the candies alike, refusals included; a
+// finger then answers on the keypad, which a touch screen brings.
 void TestCandyDrag::dragsOntoTheChildren()
 {
+    QFETCH(bool, finger);
     TestEnvironment env;
+    if (finger)
+        m_touchScreen.reset(QTest::createTouchDevice());
     BoardDriver b {env};
-    b.open(ScreenId::Form6, 2, 2);
-    QVERIFY(QTest::qWaitForWindowExposed(b.board));
-    b.introduce();
+    QVERIFY(openOnView(b, ScreenId::Form6, 2, 2));
 
-    dragCandy(b.candy(0), b.child(0), b.child(0)->rect().center());
-    QTRY_VERIFY(b.candy(0)->isHidden());
+    drag(b.candy(0), b.child(0), b.child(0)->rect().center());
+    QTRY_VERIFY_WITH_TIMEOUT(b.candy(0)->isHidden(), Patience);
     QVERIFY(!b.disc(0)->isHidden());
 
-    dragCandy(b.candy(3), b.child(1), QPoint(4, 4));
-    QTRY_VERIFY(b.candy(3)->isHidden());
+    drag(b.candy(3), b.child(1), QPoint(4, 4));
+    QTRY_VERIFY_WITH_TIMEOUT(b.candy(3)->isHidden(), Patience);
     QVERIFY(!b.disc(9)->isHidden());
 
-    dragCandy(b.candy(1), b.child(0), b.child(0)->rect().bottomRight() - QPoint(4, 4));
-    QTRY_COMPARE(b.held(0), 2);
+    drag(b.candy(1), b.child(0), b.child(0)->rect().bottomRight() - QPoint(4, 4));
+    QTRY_COMPARE_WITH_TIMEOUT(b.held(0), 2, Patience);
     env.sound.clear();
-    dragCandy(b.candy(2), b.child(0), b.child(0)->rect().center()); // one too many
-    QTRY_COMPARE(b.board->wrongCount().value(), 1);
+    drag(b.candy(2), b.child(0), b.child(0)->rect().center()); // one too many
+    QTRY_COMPARE_WITH_TIMEOUT(b.board->wrongCount().value(), 1, Patience);
     QVERIFY(!b.candy(2)->isHidden());
-    QCOMPARE(env.sound.relativePaths(), QStringList {QStringLiteral("\\voci\\attento1.wav")});
+    QCOMPARE(env.sound.relativePaths(), QStringList {BoardSounds::Attento});
 
-    dragCandy(b.candy(2), b.child(1), b.child(1)->rect().center());
-    QTRY_VERIFY(!b.control(QStringLiteral("Frame2"))->isHidden());
+    drag(b.candy(2), b.child(1), b.child(1)->rect().center());
+    QTRY_VERIFY_WITH_TIMEOUT(!b.control(QStringLiteral("Frame2"))->isHidden(), Patience);
+    if (!finger)
+        return;
+
+    // 4 : 2 =, answered with a slip corrected on the keypad.
+    auto *text1 = b.control<AnswerBox>(QStringLiteral("Text1"));
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), text1, Patience);
+    env.sound.clear();
+    for (const char *key : {"3", "Cancella", "2"})
+        ScreenDriver::tapKey(m_touchScreen.get(), QLatin1String(key));
+    QCOMPARE(text1->text(), QStringLiteral("2"));
+    ScreenDriver::tapKey(m_touchScreen.get(), QStringLiteral("Invio"));
+    QTRY_VERIFY_WITH_TIMEOUT(b.board->bottoneAvanti()->isEnabled(), Patience);
+    QCOMPARE(b.board->rightCount().value(), 1);
+    QCOMPARE(env.sound.relativePaths(), BoardSounds::solution(4, 2, 2));
+    auto *enter = b.board->findChild<Tastierino *>()->findChild<QToolButton *>("TastoInvio");
+    QVERIFY(!enter->isEnabled()); // nothing left to answer
+    m_touchScreen.reset();
 }
 
 void TestCandyDrag::dragsOutsideAChildDoNothing()
 {
     TestEnvironment env;
     BoardDriver b {env};
-    b.open(ScreenId::Form7, 3, 2);
-    QVERIFY(QTest::qWaitForWindowExposed(b.board));
-    b.introduce();
+    QVERIFY(openOnView(b, ScreenId::Form7, 3, 2));
     QWidget *tray = b.tray(0);
     QWidget *canvas = b.board->canvas();
     const QPoint betweenChildren
         = (b.child(0)->geometry().topRight() + b.child(1)->geometry().topLeft()) / 2
         + QPoint(0, 40);
-    dragCandy(b.candy(0), canvas, betweenChildren);
-    dragCandy(b.candy(0), tray, tray->rect().center());
-    dragCandy(b.candy(0), b.candy(9), b.candy(9)->rect().center());
-    dragCandy(b.candy(0), canvas, b.child(1)->geometry().center()); // not in view yet
+    drag(b.candy(0), canvas, betweenChildren);
+    drag(b.candy(0), tray, tray->rect().center());
+    drag(b.candy(0), b.candy(9), b.candy(9)->rect().center());
+    drag(b.candy(0), canvas, b.child(1)->geometry().center()); // not in view yet
 
     Form7 other; // a candy of another board
     other.move(b.board->frameGeometry().topRight() + QPoint(20, 0));
     other.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&other));
+    QVERIFY(QTest::qWaitForWindowExposed(&other, Patience));
     QWidget *foreign = other.findChild<QWidget *>(QStringLiteral("PicCaramelle_0"));
     foreign->show();
-    dragCandy(foreign, b.child(0), b.child(0)->rect().center());
+    drag(foreign, b.child(0), b.child(0)->rect().center());
     QVERIFY(!foreign->isHidden());
     QVERIFY(!b.candy(0)->isHidden());
     QCOMPARE(b.held(0), 0);
     QCOMPARE(b.held(1), 0);
 
-    dragCandy(b.candy(0), b.child(0), b.child(0)->rect().center());
-    QTRY_COMPARE(b.held(0), 1);
+    drag(b.candy(0), b.child(0), b.child(0)->rect().center());
+    QTRY_COMPARE_WITH_TIMEOUT(b.held(0), 1, Patience);
 }
 
-void TestCandyDrag::touchDrag(QWidget *candy, QWidget *target, QPoint at,
-                              const std::function<void()> &during)
+void TestCandyDrag::drag(QWidget *candy, QWidget *target, QPoint at,
+                         const std::function<void()> &during)
 {
     QWidget *window = candy->window();
-    QPointingDevice *device = m_touchScreen.get();
-    const QPoint from = candy->mapTo(window, candy->rect().center());
-    const QPoint to = target->mapTo(window, at);
-    QTimer::singleShot(0, window, [window, device, to, during] {
-        QTest::touchEvent(window, device).move(0, to - QPoint(8, 8), window);
-        QTest::touchEvent(window, device).move(0, to, window);
+    QPointingDevice *finger = m_touchScreen.get();
+    const QPoint to = finger ? target->mapTo(window, at) : at; // a finger stays in its window
+    QTimer::singleShot(0, target, [=] {
+        if (!finger) {
+            QTest::mouseMove(target, at - QPoint(8, 8));
+            QTest::mouseMove(target, at);
+            QTest::mouseRelease(target, Qt::LeftButton, {}, at);
+            return;
+        }
+        QTest::touchEvent(window, finger).move(0, to - QPoint(8, 8), window);
+        QTest::touchEvent(window, finger).move(0, to, window);
         if (during)
             during();
-        QTest::touchEvent(window, device).release(0, to, window);
+        QTest::touchEvent(window, finger).release(0, to, window);
     });
-    QTest::touchEvent(window, device).press(0, from, window);
+    if (finger)
+        QTest::touchEvent(window, finger)
+            .press(0, candy->mapTo(window, candy->rect().center()), window);
+    else
+        QTest::mousePress(candy, Qt::LeftButton, {}, candy->rect().center());
     QCoreApplication::processEvents(); // the drop is handled once the drag is over
-}
-
-void TestCandyDrag::tap(QWidget *widget, int finger)
-{
-    QWidget *window = widget->window();
-    const QPoint at = widget->mapTo(window, widget->rect().center());
-    QTest::touchEvent(window, m_touchScreen.get()).press(finger, at, window);
-    QTest::touchEvent(window, m_touchScreen.get()).release(finger, at, window);
-}
-
-// A finger shares the candies as the mouse does, refusals included, and the
-// answer is typed on the keypad, which a touch screen brings.
-void TestCandyDrag::dragsByFingerAndAnswersOnTheKeypad()
-{
-    TestEnvironment env;
-    m_touchScreen.reset(QTest::createTouchDevice());
-    BoardDriver b {env};
-    b.open(ScreenId::Form6, 2, 2);
-    QVERIFY(QTest::qWaitForWindowExposed(b.board));
-    b.introduce();
-    auto *keypad = b.board->findChild<Tastierino *>();
-    QVERIFY(keypad);
-
-    touchDrag(b.candy(0), b.child(0), b.child(0)->rect().center());
-    QTRY_VERIFY(b.candy(0)->isHidden());
-    QVERIFY(!b.disc(0)->isHidden());
-    touchDrag(b.candy(1), b.child(0), QPoint(4, 4));
-    QTRY_COMPARE(b.held(0), 2);
-    env.sound.clear();
-    touchDrag(b.candy(2), b.child(0), b.child(0)->rect().center()); // one too many
-    QTRY_COMPARE(b.board->wrongCount().value(), 1);
-    QVERIFY(!b.candy(2)->isHidden());
-    QCOMPARE(env.sound.relativePaths(), QStringList {BoardSounds::Attento});
-    touchDrag(b.candy(2), b.child(1), b.child(1)->rect().center());
-    touchDrag(b.candy(3), b.child(1), b.child(1)->rect().center());
-    QTRY_VERIFY(!b.control(QStringLiteral("Frame2"))->isHidden());
-
-    // 4 : 2 =, answered with a slip corrected on the keypad.
-    auto key = [keypad](const char *name) {
-        return keypad->findChild<QToolButton *>(QLatin1String(name));
-    };
-    auto *text1 = b.control<AnswerBox>(QStringLiteral("Text1"));
-    QTRY_COMPARE(QApplication::focusWidget(), text1);
-    env.sound.clear();
-    tap(key("Tasto3"));
-    tap(key("TastoCancella"));
-    tap(key("Tasto2"));
-    QCOMPARE(text1->text(), QStringLiteral("2"));
-    tap(key("TastoInvio"));
-    QTRY_VERIFY(b.board->bottoneAvanti()->isEnabled());
-    QCOMPARE(b.board->rightCount().value(), 1);
-    QCOMPARE(env.sound.relativePaths(), BoardSounds::solution(4, 2, 2));
-    QVERIFY(!key("TastoInvio")->isEnabled()); // nothing left to answer
-    m_touchScreen.reset();
 }
 
 // While one finger drags a candy, a second one presses another candy, then a
@@ -190,21 +169,19 @@ void TestCandyDrag::aSecondFingerDuringADragChangesNothing()
     TestEnvironment env;
     m_touchScreen.reset(QTest::createTouchDevice());
     BoardDriver b {env};
-    b.open(ScreenId::Form6, 2, 3);
-    QVERIFY(QTest::qWaitForWindowExposed(b.board));
-    b.introduce();
+    QVERIFY(openOnView(b, ScreenId::Form6, 2, 3));
 
     QWidget *window = b.board;
     QPointingDevice *device = m_touchScreen.get();
     const QPoint child0 = b.child(0)->mapTo(window, b.child(0)->rect().center());
     const QPoint candy5 = b.candy(5)->mapTo(window, b.candy(5)->rect().center());
     const QPoint child1 = b.child(1)->mapTo(window, b.child(1)->rect().center());
-    touchDrag(b.candy(0), b.child(0), b.child(0)->rect().center(), [=] {
+    drag(b.candy(0), b.child(0), b.child(0)->rect().center(), [=] {
         QTest::touchEvent(window, device).move(0, child0, window).press(1, candy5, window);
         QTest::touchEvent(window, device).move(0, child0, window).move(1, child1, window);
         QTest::touchEvent(window, device).move(0, child0, window).release(1, child1, window);
     });
-    QTRY_VERIFY(b.candy(0)->isHidden());
+    QTRY_VERIFY_WITH_TIMEOUT(b.candy(0)->isHidden(), Patience);
     TestEnvironment::settle();
     QCOMPARE(b.held(0), 1);
     QCOMPARE(b.held(1), 0);
@@ -213,8 +190,8 @@ void TestCandyDrag::aSecondFingerDuringADragChangesNothing()
     QCOMPARE(b.board->wrongCount().value(), 0);
 
     // And the board goes on taking drops as before.
-    touchDrag(b.candy(5), b.child(1), b.child(1)->rect().center());
-    QTRY_COMPARE(b.held(1), 1);
+    drag(b.candy(5), b.child(1), b.child(1)->rect().center());
+    QTRY_COMPARE_WITH_TIMEOUT(b.held(1), 1, Patience);
     QCOMPARE(b.candiesOnTable(), 4);
     m_touchScreen.reset();
 }

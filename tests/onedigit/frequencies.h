@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <map>
+#include <set>
 #include <vector>
 
 // Counts of drawn values, and Pearson's chi-square test of those counts
@@ -23,9 +24,23 @@ public:
         return it == m_counts.end() ? 0 : it->second;
     }
     int total() const { return m_total; }
-    int lowest() const { return m_counts.begin()->first; }
-    int highest() const { return m_counts.rbegin()->first; }
     const std::map<int, int> &counts() const { return m_counts; }
+    std::set<int> seen() const
+    {
+        std::set<int> values;
+        for (const auto &[value, n] : m_counts)
+            values.insert(value);
+        return values;
+    }
+
+    // first, first + 1, ..., last
+    static std::vector<int> range(int first, int last)
+    {
+        std::vector<int> values;
+        for (int v = first; v <= last; ++v)
+            values.push_back(v);
+        return values;
+    }
 
     // True when the counts fit the weights (value -> relative weight) at the
     // 0.1 % level and no value outside them came up at all.

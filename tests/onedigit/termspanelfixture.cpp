@@ -12,12 +12,6 @@
 using namespace Quozzoli;
 using namespace ScreenDriver;
 
-void TermsPanelFixture::init()
-{
-    m_env.reset();
-    m_env = std::make_unique<TestEnvironment>();
-}
-
 ExerciseScreen *TermsPanelFixture::open(Subject subject, bool wait)
 {
     shared().attendiBottone = wait;
@@ -76,6 +70,12 @@ int TermsPanelFixture::lastItem(const ExerciseScreen *screen)
 TermsPanel *TermsPanelFixture::panelOf(const ExerciseScreen *screen)
 {
     return screen->findChild<TermsPanel *>(QStringLiteral("CorniceNumeroMassimo"));
+}
+
+TermsPanel *TermsPanelFixture::openPanel(const ExerciseScreen *screen)
+{
+    ScreenDriver::trigger(screen, lastItem(screen) == 10 ? "MenuNumeroMassimo" : "mnuTermini");
+    return panelOf(screen);
 }
 
 int TermsPanelFixture::term(const ExerciseScreen *screen)

@@ -3,11 +3,8 @@
 
 #pragma once
 
-#include "testenvironment.h"
+#include "environmentpertest.h"
 
-#include <QObject>
-
-#include <memory>
 #include <set>
 
 namespace Quozzoli {
@@ -25,13 +22,15 @@ Q_DECLARE_METATYPE(Terms)
 
 // What the tests of the terms panel share: a fresh environment for every
 // test function, the screens opened on it and what they read back.
-class TermsPanelFixture : public QObject
+class TermsPanelFixture : public EnvironmentPerTest
 {
     Q_OBJECT
 
 public:
     static int lastItem(const Quozzoli::ExerciseScreen *screen);
     static Quozzoli::TermsPanel *panelOf(const Quozzoli::ExerciseScreen *screen);
+    // Opens the panel from the screen's menu.
+    static Quozzoli::TermsPanel *openPanel(const Quozzoli::ExerciseScreen *screen);
     // The divisor, or the table, of the problem on display.
     static int term(const Quozzoli::ExerciseScreen *screen);
     // The box the problem is answered in first.
@@ -40,15 +39,9 @@ public:
     // Types the right answer of the problem on display, as far as the boxes take it.
     static void solve(const Quozzoli::ExerciseScreen *screen);
 
-protected slots:
-    // Run by QtTest before each test function.
-    void init();
-
 protected:
     Quozzoli::ExerciseScreen *open(Subject subject, bool wait = true);
     // The next problem, with the given term drawn at the first try.
     void scriptProblem(Subject subject, int term);
     static void allSubjects();
-
-    std::unique_ptr<TestEnvironment> m_env;
 };

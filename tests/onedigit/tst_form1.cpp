@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quozzoli developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "environmentpertest.h"
 #include "form1.h"
 #include "screendriver.h"
 #include "sharedvalues.h"
@@ -22,27 +23,18 @@ void scriptProblem(TestEnvironment &env, int divisor, int quotient, int colour =
 
 } // namespace
 
-class TestForm1 : public QObject
+class TestForm1 : public EnvironmentPerTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void answersReadAsNumbers_data();
     void answersReadAsNumbers();
     void azzeraKeepsTheProblem();
 
 private:
     Form1 *open(int divisor, int quotient, bool wait = true);
-
-    std::unique_ptr<TestEnvironment> m_env;
 };
-
-void TestForm1::init()
-{
-    m_env.reset(); // the old environment goes before the new one comes
-    m_env = std::make_unique<TestEnvironment>();
-}
 
 Form1 *TestForm1::open(int divisor, int quotient, bool wait)
 {
@@ -89,8 +81,7 @@ void TestForm1::azzeraKeepsTheProblem()
     AnswerBox *text1 = box(form, "Text1");
     answer(text1, QStringLiteral("3"));
     trigger(form, "MenuAzzera");
-    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral("0"));
-    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral("0"));
+    QCOMPARE(counts(form), QStringList({"0", "0"}));
     QCOMPARE(shared().numeroErrati.value(), 0);
     QCOMPARE(labelText(form, "EtNumero"), QStringLiteral(" 24 :  6 = "));
     QCOMPARE(text1->text(), QStringLiteral("3"));

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quozzoli developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "environmentpertest.h"
 #include "form3.h"
 #include "screendriver.h"
 #include "sharedvalues.h"
@@ -20,12 +21,11 @@ void scriptProblem(TestEnvironment &env, int divisor, int quotient, int remainde
 
 } // namespace
 
-class TestForm3 : public QObject
+class TestForm3 : public EnvironmentPerTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void twoSteps_data();
     void twoSteps();
     void problemsAndTheirAnswers_data();
@@ -35,15 +35,7 @@ private slots:
 
 private:
     Form3 *open(int divisor, int quotient, int remainder, bool wait = true);
-
-    std::unique_ptr<TestEnvironment> m_env;
 };
-
-void TestForm3::init()
-{
-    m_env.reset();
-    m_env = std::make_unique<TestEnvironment>();
-}
 
 Form3 *TestForm3::open(int divisor, int quotient, int remainder, bool wait)
 {
@@ -92,8 +84,7 @@ void TestForm3::twoSteps()
         scriptProblem(*m_env, 9, 9, 8);
     answer(text2, QStringLiteral("5"));
     QCOMPARE(face(form), QStringLiteral("si"));
-    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral(" 1"));
-    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral(" 2"));
+    QCOMPARE(counts(form), QStringList({" 1", " 2"}));
     QCOMPARE(m_env->sound.played().size(), 3);
     QCOMPARE(m_env->sound.relativePaths().last(), QStringLiteral(R"(\suoni\si2.wav)"));
 
@@ -144,8 +135,7 @@ void TestForm3::problemsAndTheirAnswers()
     answer(box(form, "Text1"), typed.isEmpty() ? QString::number(quotient) : typed);
     QVERIFY(box(form, "Text2")->isEnabled());
     answer(box(form, "Text2"), typed.isEmpty() ? QString::number(remainder) : typed);
-    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral(" 1"));
-    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral("0"));
+    QCOMPARE(counts(form), QStringList({" 1", "0"}));
 }
 
 void TestForm3::confirmInTheRemainderStep()
@@ -163,8 +153,7 @@ void TestForm3::confirmInTheRemainderStep()
     QVERIFY(!box(form, "Text2")->isEnabled());
     QVERIFY(box(form, "Text2")->text().isEmpty());
     QCOMPARE(form->focusWidget(), box(form, "Text1"));
-    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral("0"));
-    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral(" 1"));
+    QCOMPARE(counts(form), QStringList({"0", " 1"}));
 }
 
 void TestForm3::ownCountsOnly()
@@ -180,8 +169,7 @@ void TestForm3::ownCountsOnly()
     box(form, "Text1")->clear();
     answer(box(form, "Text1"), QStringLiteral("7"));
     answer(box(form, "Text2"), QStringLiteral("5"));
-    QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral(" 1"));
-    QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral(" 1"));
+    QCOMPARE(counts(form), QStringList({" 1", " 1"}));
     QCOMPARE(form->rightCount().value(), 1);
     QCOMPARE(shared().numeroEsatti.value(), 1);
     QCOMPARE(shared().numeroErrati.value(), 2);

@@ -52,9 +52,8 @@ void TestTermsPanelDraws::tickChangeCountsFromNextDraw()
 {
     QFETCH(Subject, subject);
     ExerciseScreen *form = open(subject, false);
-    TermsPanel *panel = panelOf(form);
     const int shown = term(form);
-    trigger(form, lastItem(form) == 10 ? "MenuNumeroMassimo" : "mnuTermini");
+    TermsPanel *panel = openPanel(form);
     // Only 6 stays ticked, without "Conferma": the problem on display stays.
     tickOnly(panel, {6}, lastItem(form));
     QCOMPARE(term(form), shown);
@@ -109,8 +108,7 @@ void TestTermsPanelDraws::onlyOneUsableTerm()
     QFETCH(Terms, ticked);
     QFETCH(int, expected);
     ExerciseScreen *form = open(subject, false);
-    TermsPanel *panel = panelOf(form);
-    trigger(form, lastItem(form) == 10 ? "MenuNumeroMassimo" : "mnuTermini");
+    TermsPanel *panel = openPanel(form);
     tickOnly(panel, ticked, lastItem(form));
     confirm(panel);
     QVERIFY(panel->isHidden());
@@ -138,8 +136,7 @@ void TestTermsPanelDraws::zeroHasNoEffect()
     QFETCH(int, drawn);
     QFETCH(int, expected);
     ExerciseScreen *form = open(subject);
-    TermsPanel *panel = panelOf(form);
-    trigger(form, lastItem(form) == 10 ? "MenuNumeroMassimo" : "mnuTermini");
+    TermsPanel *panel = openPanel(form);
     tick(panel, 0, false);
     QVERIFY(panel->confirmButton()->isEnabled());
     scriptProblem(subject, drawn);

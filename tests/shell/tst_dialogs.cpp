@@ -102,7 +102,7 @@ void TestDialogs::press(QMessageBox *box, const QString &buttonText)
 
 void TestDialogs::settle(QPointer<QMessageBox> box)
 {
-    QTRY_VERIFY(box.isNull());
+    QTRY_VERIFY_WITH_TIMEOUT(box.isNull(), Patience);
     QCoreApplication::processEvents();
 }
 
@@ -281,7 +281,7 @@ void TestDialogs::pressReturnsWithTheBoxOnView()
     }
     QVERIFY(target && target->actionInterface());
     target->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QTRY_VERIFY(nested || openBox(opened));
+    QTRY_VERIFY_WITH_TIMEOUT(nested || openBox(opened), Patience);
     QVERIFY(!nested);
     QCOMPARE(m_seen.text, text);
     press(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()),

@@ -4,12 +4,12 @@
 #include "answerbox.h"
 #include "exercisescreen.h"
 #include "picturebutton.h"
+#include "screendriver.h"
 #include "testenvironment.h"
 
 #include <QAction>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -26,13 +26,13 @@ namespace {
 void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     Screen *screen = TestEnvironment::current();
-    QVERIFY(screen && QTest::qWaitForWindowActive(screen));
+    QVERIFY(screen && QTest::qWaitForWindowActive(screen, Patience));
     QCOMPARE(QGuiApplication::focusWindow(), screen->windowHandle());
     QTest::keyClick(screen->windowHandle(), k, modifiers);
     QCoreApplication::processEvents(); // a prompt it brings ends
 }
 
-void type(long number)
+void type(int number)
 {
     for (const QChar digit : QString::number(number))
         key(Qt::Key(Qt::Key_0 + digit.digitValue()));
@@ -41,18 +41,9 @@ void type(long number)
 Screen *activeScreen()
 {
     Screen *screen = TestEnvironment::current();
-    if (screen && !QTest::qWaitForWindowActive(screen))
+    if (screen && !QTest::qWaitForWindowActive(screen, Patience))
         return nullptr;
     return screen;
-}
-
-QList<long> numbersIn(const QString &text)
-{
-    QList<long> numbers;
-    static const QRegularExpression digits(QStringLiteral("\\d+"));
-    for (const QRegularExpressionMatch &m : digits.globalMatch(text))
-        numbers << m.captured().toLong();
-    return numbers;
 }
 
 } // namespace
@@ -95,8 +86,8 @@ void TestKeyboardWalk::solveNumeric(ExerciseScreen *screen)
     const QLabel *problem = screen->findChild<QLabel *>(name == QLatin1String("Form10")
                                                             ? QStringLiteral("EtichettaNumero")
                                                             : QStringLiteral("EtNumero"));
-    const QList<long> n = numbersIn(problem->text());
-    QList<long> answers;
+    const QList<int> n = ScreenDriver::numbersIn(problem->text());
+    QList<int> answers;
     if (name == QLatin1String("Form10")) {
         answers << n.at(1) / n.at(0); // the missing factor
     } else if (screen->findChild<AnswerBox *>(QStringLiteral("Edar"))) {
@@ -108,7 +99,7 @@ void TestKeyboardWalk::solveNumeric(ExerciseScreen *screen)
         if (name == QLatin1String("Form3"))
             answers << n.at(0) % n.at(1);
     }
-    for (long answer : std::as_const(answers)) {
+    for (int answer : std::as_const(answers)) {
         type(answer);
         key(Qt::Key_Return);
     }
@@ -131,7 +122,8 @@ void TestKeyboardWalk::solveBoard(ExerciseScreen *screen)
             key(Qt::Key(Qt::Key_1 + child));
     }
     QVERIFY(!panel->isHidden());
-    const QList<long> n = numbersIn(screen->findChild<QLabel *>(QStringLiteral("Label7"))->text());
+    const QList<int> n
+        = ScreenDriver::numbersIn(screen->findChild<QLabel *>(QStringLiteral("Label7"))->text());
     type(n.at(0) / n.at(1));
     key(Qt::Key_Enter, Qt::KeypadModifier);
     if (screen->findChild<AnswerBox *>(QStringLiteral("Text2"))) {
@@ -150,9 +142,9 @@ void TestKeyboardWalk::nextProblem(ExerciseScreen *screen)
     QWidget other;
     other.show();
     other.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QVERIFY(QTest::qWaitForWindowActive(&other, Patience));
     screen->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(screen));
+    QVERIFY(QTest::qWaitForWindowActive(screen, Patience));
     QVERIFY(!avanti->hasFocus());
     key(Qt::Key_Tab);
     QVERIFY(avanti->hasFocus());

@@ -3,6 +3,7 @@
 
 #include "predrawniconengine.h"
 #include "svgpicture.h"
+#include "testenvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -171,8 +172,8 @@ void TestPictures::resizedPictureIsDrawnSharpOnceSettled()
     auto *picture = new SvgPicture(resource, &window);
     picture->resize(before);
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTRY_VERIFY(picture->sharp());
+    QVERIFY(QTest::qWaitForWindowExposed(&window, Patience));
+    QTRY_VERIFY_WITH_TIMEOUT(picture->sharp(), Patience);
     QCOMPARE(SvgPicture::kept(resource, before).size(), before);
 
     // The size changes: at first the picture kept is shown scaled...
@@ -181,7 +182,7 @@ void TestPictures::resizedPictureIsDrawnSharpOnceSettled()
     QVERIFY(!picture->sharp());
     // ...and once the size has held, it is drawn sharp at its size, as a
     // picture shown at that size from the start is.
-    QTRY_VERIFY(picture->sharp());
+    QTRY_VERIFY_WITH_TIMEOUT(picture->sharp(), Patience);
     const QImage settled = picture->grab().toImage();
     QCOMPARE(SvgPicture::kept(resource, after).size(), after);
     SvgPicture fresh(resource);

@@ -31,7 +31,7 @@ QWidget *disc(CandyBoard *board, int i)
 // Lets the board finish its sentence: real files take their time.
 void heard(CandyBoard *board)
 {
-    QTRY_VERIFY_WITH_TIMEOUT(!board->speaking(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!board->speaking(), Patience);
 }
 
 QString counterText(int count)
@@ -160,33 +160,10 @@ void GraphicPlayer::answer(CandyBoard *board, int problem)
     QList<ScreenDriver::Step> steps {{panel->text1(), p.quoziente}};
     if (panel->text2())
         steps.append({panel->text2(), p.resto});
-    const int stumble = problem % int(steps.size());
-    for (int i = 0; i < steps.size() && !QTest::currentTestFailed(); ++i) {
-        const ScreenDriver::Step &step = steps.at(i);
-        const bool last = i + 1 == steps.size();
-        if (i == stumble) {
-            switch (problem % 4) {
-            case 1:
-                QVERIFY(!enter(board, step.box, QString::number(step.expected + 1), step.expected,
-                               last));
-                break;
-            case 2:
-                ++m_tally.garbageEntries;
-                if (enter(board, step.box, NumericPlayer::garbage(problem / 4), step.expected,
-                          last))
-                    continue;
-                break;
-            case 3:
-                if (enter(board, step.box, QString(), step.expected, last))
-                    continue; // a remainder of 0
-                break;
-            default:
-                break;
-            }
-        }
-        QVERIFY(enter(board, step.box, NumericPlayer::rightText(step.expected, problem + i),
-                      step.expected, last));
-    }
+    NumericPlayer::playSteps(steps, problem, 1, m_tally,
+                             [&](const ScreenDriver::Step &step, const QString &text, bool last) {
+                                 return enter(board, step.box, text, step.expected, last);
+                             });
 }
 
 void GraphicPlayer::solve(CandyBoard *board, int problem)

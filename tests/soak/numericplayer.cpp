@@ -109,10 +109,9 @@ bool NumericPlayer::enter(ExerciseScreen *screen, AnswerBox *box, const QString 
     return right;
 }
 
-void NumericPlayer::solve(ExerciseScreen *screen, int problem)
+void NumericPlayer::playSteps(const QList<ScreenDriver::Step> &steps, int problem, long wrong,
+                              Tally &tally, const Enter &enter)
 {
-    const QList<ScreenDriver::Step> steps = ScreenDriver::rightSteps(screen);
-    QVERIFY2(!steps.isEmpty(), qPrintable(screen->objectName()));
     const int stumble = problem % int(steps.size()); // the box where it goes wrong first
     for (int i = 0; i < steps.size() && !QTest::currentTestFailed(); ++i) {
         const ScreenDriver::Step &step = steps.at(i);
@@ -120,26 +119,33 @@ void NumericPlayer::solve(ExerciseScreen *screen, int problem)
         if (i == stumble) {
             switch (problem % 4) {
             case 1:
-                QVERIFY(!enter(screen, step.box, QString::number(step.expected + 1 + problem % 3),
-                               step.expected, last));
+                QVERIFY(!enter(step, QString::number(step.expected + wrong), last));
                 break;
-            case 2: {
-                const QString text = garbage(problem / 4);
-                ++m_tally.garbageEntries;
-                if (enter(screen, step.box, text, step.expected, last))
+            case 2:
+                ++tally.garbageEntries;
+                if (enter(step, garbage(problem / 4), last))
                     continue; // it read as the right number after all
                 break;
-            }
             case 3:
-                enter(screen, step.box, QString(), step.expected, last);
+                if (enter(step, QString(), last))
+                    continue; // where an empty box reads as 0, a remainder of 0
                 break;
             default:
                 break;
             }
         }
-        QVERIFY(
-            enter(screen, step.box, rightText(step.expected, problem + i), step.expected, last));
+        QVERIFY(enter(step, rightText(step.expected, problem + i), last));
     }
+}
+
+void NumericPlayer::solve(ExerciseScreen *screen, int problem)
+{
+    const QList<ScreenDriver::Step> steps = ScreenDriver::rightSteps(screen);
+    QVERIFY2(!steps.isEmpty(), qPrintable(screen->objectName()));
+    playSteps(steps, problem, 1 + problem % 3, m_tally,
+              [&](const ScreenDriver::Step &step, const QString &text, bool last) {
+                  return enter(screen, step.box, text, step.expected, last);
+              });
     if (QTest::currentTestFailed())
         return;
     // The count was checked at the last entry; "avanti" brings the next problem.

@@ -3,7 +3,11 @@
 
 #pragma once
 
+#include "screendriver.h"
+
 #include <QString>
+
+#include <functional>
 
 struct Tally;
 
@@ -28,6 +32,14 @@ public:
     // Texts that are no plain number, and ways of typing a right one.
     static QString garbage(int index);
     static QString rightText(long value, int variant);
+    // Answers the steps in turn, each with a right text, after a stumble in
+    // the box `problem` picks: a number `wrong` above the right one, a text
+    // that is no number, or Enter on nothing. `enter` types a text in the
+    // step's box and tells whether it was right; `last`: it solves.
+    using Enter
+        = std::function<bool(const ScreenDriver::Step &step, const QString &text, bool last)>;
+    static void playSteps(const QList<ScreenDriver::Step> &steps, int problem, long wrong,
+                          Tally &tally, const Enter &enter);
 
 private:
     // Types the text and presses Enter; true when the entry was right.

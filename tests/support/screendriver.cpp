@@ -39,6 +39,11 @@ QList<AnswerBox *> twoDigitBoxes(const QWidget *screen)
     return list;
 }
 
+QStringList counts(const QWidget *screen)
+{
+    return {labelText(screen, "EtichettaEsatti"), labelText(screen, "EtichettaErrati")};
+}
+
 QString face(const ExerciseScreen *screen)
 {
     const bool si = !screen->comandoIconaSi()->isHidden();
@@ -53,6 +58,15 @@ std::pair<int, int> division(const QWidget *screen)
     static const QRegularExpression numbers(QStringLiteral(R"(^\s*(\d+)\s*:\s*(\d+)\s*=\s*$)"));
     const QRegularExpressionMatch match = numbers.match(labelText(screen, "EtNumero"));
     return {match.captured(1).toInt(), match.captured(2).toInt()};
+}
+
+QList<int> numbersIn(const QString &text)
+{
+    QList<int> numbers;
+    static const QRegularExpression digits(QStringLiteral("\\d+"));
+    for (const QRegularExpressionMatch &m : digits.globalMatch(text))
+        numbers << m.captured().toInt();
+    return numbers;
 }
 
 bool allTicked(TermsPanel *panel, int lastItem)

@@ -34,10 +34,14 @@ QString labelText(const QWidget *screen, const char *name);
 Quozzoli::AnswerBox *box(const QWidget *screen, const char *name);
 // The answer boxes of a two-digit screen, in the order they open.
 QList<Quozzoli::AnswerBox *> twoDigitBoxes(const QWidget *screen);
+// The counts on view, right then wrong, as their labels write them.
+QStringList counts(const QWidget *screen);
 // Which face shows: "si", "no", "both" or "none".
 QString face(const Quozzoli::ExerciseScreen *screen);
 // The division on view (its label "EtNumero"): dividend and divisor.
 std::pair<int, int> division(const QWidget *screen);
+// The numbers written in a text: " 84 : 7 = " gives 84 and 7.
+QList<int> numbersIn(const QString &text);
 bool allTicked(Quozzoli::TermsPanel *panel, int lastItem);
 bool isRightSound(const QString &path);
 inline const QString WrongSound = QStringLiteral(R"(\suoni\no.wav)");

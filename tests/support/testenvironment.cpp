@@ -15,39 +15,19 @@
 
 using namespace Quozzoli;
 
-static ScriptedRandom &newRandom()
+// Hands the program a new test double of its own and keeps a reference.
+template<class Double, class Link> static Double &installed(void (*install)(std::unique_ptr<Link>))
 {
-    auto *random = new ScriptedRandom;
-    Services::setRandom(std::unique_ptr<RandomSource>(random));
-    return *random;
-}
-
-static RecordingSoundPlayer &newSound()
-{
-    auto *sound = new RecordingSoundPlayer;
-    Services::setSound(std::unique_ptr<SoundPlayer>(sound));
-    return *sound;
-}
-
-static ScriptedMessageBoxes &newBoxes()
-{
-    auto *boxes = new ScriptedMessageBoxes;
-    Services::setMessageBoxes(std::unique_ptr<MessageBoxes>(boxes));
-    return *boxes;
-}
-
-static ManualClock &newClock()
-{
-    auto *clock = new ManualClock;
-    Services::setClock(std::unique_ptr<Clock>(clock));
-    return *clock;
+    auto *made = new Double;
+    install(std::unique_ptr<Link>(made));
+    return *made;
 }
 
 TestEnvironment::TestEnvironment()
-    : random(newRandom())
-    , sound(newSound())
-    , boxes(newBoxes())
-    , clock(newClock())
+    : random(installed<ScriptedRandom>(&Services::setRandom))
+    , sound(installed<RecordingSoundPlayer>(&Services::setSound))
+    , boxes(installed<ScriptedMessageBoxes>(&Services::setMessageBoxes))
+    , clock(installed<ManualClock>(&Services::setClock))
 {
     closeAll();
     Services::setProgramDir(programDir());
@@ -66,6 +46,20 @@ TestEnvironment::~TestEnvironment()
 Screen *TestEnvironment::open(ScreenId id)
 {
     return Navigator::open(id, nullptr);
+}
+
+const QList<QPair<const char *, ScreenId>> &TestEnvironment::everyScreen()
+{
+    static const QList<QPair<const char *, ScreenId>> screens = {
+        {"FormAvvio", ScreenId::FormAvvio}, {"FormMenu", ScreenId::FormMenu},
+        {"Form1", ScreenId::Form1},         {"Form2", ScreenId::Form2},
+        {"Form3", ScreenId::Form3},         {"Form4", ScreenId::Form4},
+        {"Form5", ScreenId::Form5},         {"Form6", ScreenId::Form6},
+        {"Form7", ScreenId::Form7},         {"Form8", ScreenId::Form8},
+        {"Form9", ScreenId::Form9},         {"Form10", ScreenId::Form10},
+        {"Form11", ScreenId::Form11},
+    };
+    return screens;
 }
 
 Screen *TestEnvironment::current()

@@ -9,9 +9,17 @@
 #include "scriptedmessageboxes.h"
 #include "scriptedrandom.h"
 
+#include <QList>
+#include <QPair>
+
 namespace Quozzoli {
 class Screen;
 }
+
+// How long a test waits for an event (a window shown or activated, a drop,
+// a picture drawn) before it gives up: long enough for a machine busy with
+// other work, as it only ends a wait that will never be answered.
+constexpr int Patience = 120000;
 
 // Puts test doubles behind every link of the program to the outside world
 // and registers the screens; closes every window when it goes.
@@ -34,6 +42,9 @@ public:
     // Opens a screen as the program would, from no other screen.
     Quozzoli::Screen *open(Quozzoli::ScreenId id);
     template<class S> S *open(Quozzoli::ScreenId id) { return static_cast<S *>(open(id)); }
+
+    // Every screen of the program, with the name of its window.
+    static const QList<QPair<const char *, Quozzoli::ScreenId>> &everyScreen();
 
     // The one window on view (the program shows one at a time).
     static Quozzoli::Screen *current();

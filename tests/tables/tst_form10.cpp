@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quozzoli developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "environmentpertest.h"
 #include "form10.h"
 #include "screendriver.h"
 #include "sharedvalues.h"
@@ -26,12 +27,11 @@ const char *modeItem(bool product)
 
 } // namespace
 
-class TestForm10 : public QObject
+class TestForm10 : public EnvironmentPerTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void problemsAndTheirAnswers_data();
     void problemsAndTheirAnswers();
     void choosingAModePosesAProblemAndKeepsCounts();
@@ -43,15 +43,7 @@ private slots:
 private:
     Form10 *open(bool wait = true);
     Form10 *openIn(bool product, int table, int factor, bool wait = true);
-
-    std::unique_ptr<TestEnvironment> m_env;
 };
-
-void TestForm10::init()
-{
-    m_env.reset();
-    m_env = std::make_unique<TestEnvironment>();
-}
 
 Form10 *TestForm10::open(bool wait)
 {
@@ -148,8 +140,7 @@ void TestForm10::choosingAModePosesAProblemAndKeepsCounts()
         AnswerBox *answerBox = box(form, product ? "Text1" : "Text2");
         QVERIFY(answerBox->isEnabled());
         QCOMPARE(form->focusWidget(), answerBox);
-        QCOMPARE(labelText(form, "EtichettaEsatti"), QStringLiteral(" 1"));
-        QCOMPARE(labelText(form, "EtichettaErrati"), QStringLiteral(" 1"));
+        QCOMPARE(counts(form), QStringList({" 1", " 1"}));
     }
 }
 

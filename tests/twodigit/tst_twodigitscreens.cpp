@@ -88,12 +88,11 @@ void TestTwoDigitScreens::opensOnFirstProblem()
     QCOMPARE(m_screen->bottoneAvanti()->isVisible(), wait);
     QVERIFY(!m_screen->bottoneAvanti()->isEnabled());
 
-    const QList<AnswerBox *> list = twoDigitBoxes(m_screen);
-    QCOMPARE(list.size(), hasRemainder(id) ? 3 : 2);
-    for (int i = 0; i + 1 < list.size(); ++i)
-        QCOMPARE(tabFrom(list[i]), list[i + 1]);
-    QCOMPARE(list[0]->palette().color(QPalette::Base), QColor(255, 0, 0));
-    QCOMPARE(list[1]->palette().color(QPalette::Base), QColor(0, 0, 255));
+    QCOMPARE(m_boxes.size(), hasRemainder(id) ? 3 : 2);
+    for (int i = 0; i + 1 < m_boxes.size(); ++i)
+        QCOMPARE(tabFrom(m_boxes[i]), m_boxes[i + 1]);
+    QCOMPARE(m_boxes[0]->palette().color(QPalette::Base), QColor(255, 0, 0));
+    QCOMPARE(m_boxes[1]->palette().color(QPalette::Base), QColor(0, 0, 255));
     auto *label3 = m_screen->findChild<QLabel *>("Label3");
     QCOMPARE(label3 != nullptr, hasRemainder(id));
     if (label3)
@@ -120,16 +119,15 @@ void TestTwoDigitScreens::solvesAProblem()
     const Division second {3, 25, 1};
     QVERIFY(open(id, wait, first, 5));
     const QColor firstColour = m_screen->background();
-    const QList<AnswerBox *> list = twoDigitBoxes(m_screen);
     const QStringList answers = rightAnswers(id, first);
 
     // Every entry but the last opens the next box and counts nothing.
-    for (int i = 0; i + 1 < list.size(); ++i) {
-        answer(list[i], answers[i]);
+    for (int i = 0; i + 1 < m_boxes.size(); ++i) {
+        answer(m_boxes[i], answers[i]);
         verifyOpenBox(i + 1);
         verifyFaces(true, false);
-        QCOMPARE(list[i]->text(), answers[i]);
-        QVERIFY(list[i + 1]->text().isEmpty());
+        QCOMPARE(m_boxes[i]->text(), answers[i]);
+        QVERIFY(m_boxes[i + 1]->text().isEmpty());
     }
     verifyCounts("0", "0");
     QVERIFY(m_env->sound.played().isEmpty());
@@ -137,7 +135,7 @@ void TestTwoDigitScreens::solvesAProblem()
     m_env->random.pushDraw(2, 4); // the right sound
     if (!wait)
         scriptProblem(m_env->random, id, 9, second);
-    answer(list.last(), answers.last());
+    answer(m_boxes.last(), answers.last());
     verifyCounts(" 1", "0");
     verifyFaces(true, false);
     QCOMPARE(m_env->sound.relativePaths(), QStringList {"\\suoni\\si3.wav"});
@@ -148,7 +146,7 @@ void TestTwoDigitScreens::solvesAProblem()
     if (wait) {
         // The solved problem stays until "avanti" is pressed.
         verifyOpenBox(-1);
-        QCOMPARE(list.last()->text(), answers.last());
+        QCOMPARE(m_boxes.last()->text(), answers.last());
         QCOMPARE(etNumero->text(), caption(id, first));
         QCOMPARE(m_screen->background(), firstColour);
         QVERIFY(avanti->isEnabled());
@@ -163,7 +161,7 @@ void TestTwoDigitScreens::solvesAProblem()
     QCOMPARE(etNumero->text(), caption(id, second));
     QVERIFY(m_screen->background() != firstColour);
     verifyOpenBox(0);
-    for (AnswerBox *box : list)
+    for (AnswerBox *box : m_boxes)
         QVERIFY(box->text().isEmpty());
     verifyFaces(true, false); // the last verdict stays into the new problem
     verifyCounts(" 1", "0");
@@ -200,17 +198,16 @@ void TestTwoDigitScreens::smallQuotients()
     const Division d {divisor, quotient, remainder};
     QVERIFY(open(id, wait, d));
     QCOMPARE(labelText(m_screen, "EtNumero"), expected);
-    const QList<AnswerBox *> list = twoDigitBoxes(m_screen);
 
     // A quotient below 10 still has its tens digit typed, as 0.
-    answer(list[0], QString::number(quotient));
+    answer(m_boxes[0], QString::number(quotient));
     verifyCounts("0", quotient == 0 ? "0" : " 1");
     if (quotient != 0)
-        answer(list[0], QStringLiteral("0"));
+        answer(m_boxes[0], QStringLiteral("0"));
     verifyOpenBox(1);
-    answer(list[1], QString::number(quotient));
+    answer(m_boxes[1], QString::number(quotient));
     if (hasRemainder(id))
-        answer(list[2], QString::number(remainder));
+        answer(m_boxes[2], QString::number(remainder));
     verifyCounts(" 1", quotient == 0 ? "0" : " 1");
 }
 
@@ -226,24 +223,23 @@ void TestTwoDigitScreens::azzeraMidProblem()
 
     const Division d {7, 12, 2};
     QVERIFY(open(id, wait, d));
-    const QList<AnswerBox *> list = twoDigitBoxes(m_screen);
     const QStringList answers = rightAnswers(id, d);
-    answer(list[0], QStringLiteral("9"));
-    answer(list[0], answers[0]);
+    answer(m_boxes[0], QStringLiteral("9"));
+    answer(m_boxes[0], answers[0]);
     verifyCounts("0", " 1");
 
     m_screen->menuAction(QStringLiteral("MenuAzzera"))->trigger();
     verifyCounts("0", "0");
     // The problem goes on where it was.
     QCOMPARE(labelText(m_screen, "EtNumero"), caption(id, d));
-    QCOMPARE(list[0]->text(), answers[0]);
+    QCOMPARE(m_boxes[0]->text(), answers[0]);
     verifyOpenBox(1);
     verifyFaces(true, false);
 
     if (!wait)
         scriptProblem(m_env->random, id, 9, d);
-    for (int i = 1; i < list.size(); ++i)
-        answer(list[i], answers[i]);
+    for (int i = 1; i < m_boxes.size(); ++i)
+        answer(m_boxes[i], answers[i]);
     verifyCounts(" 1", "0");
 }
 

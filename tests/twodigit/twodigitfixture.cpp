@@ -51,15 +51,11 @@ QStringList TwoDigitFixture::rightAnswers(ScreenId id, const Division &d)
     return answers;
 }
 
-void TwoDigitFixture::init()
-{
-    m_env = std::make_unique<TestEnvironment>();
-}
-
 void TwoDigitFixture::cleanup()
 {
     m_env.reset();
     m_screen = nullptr;
+    m_boxes.clear();
 }
 
 TwoDigitScreen *TwoDigitFixture::open(ScreenId id, bool wait, const Division &d, int colourIndex)
@@ -67,18 +63,18 @@ TwoDigitScreen *TwoDigitFixture::open(ScreenId id, bool wait, const Division &d,
     shared().attendiBottone = wait;
     scriptProblem(m_env->random, id, colourIndex, d);
     m_screen = m_env->open<TwoDigitScreen>(id);
-    if (!m_screen || !QTest::qWaitForWindowActive(m_screen))
+    if (!m_screen || !QTest::qWaitForWindowActive(m_screen, Patience))
         return nullptr;
+    m_boxes = ScreenDriver::twoDigitBoxes(m_screen);
     return m_screen;
 }
 
 void TwoDigitFixture::verifyOpenBox(int open) const
 {
-    const QList<AnswerBox *> list = ScreenDriver::twoDigitBoxes(m_screen);
-    for (int i = 0; i < list.size(); ++i)
-        QVERIFY2(list[i]->isEnabled() == (i == open), qPrintable(list[i]->objectName()));
+    for (int i = 0; i < m_boxes.size(); ++i)
+        QVERIFY2(m_boxes[i]->isEnabled() == (i == open), qPrintable(m_boxes[i]->objectName()));
     if (open >= 0)
-        QCOMPARE(QApplication::focusWidget(), list[open]);
+        QCOMPARE(QApplication::focusWidget(), m_boxes[open]);
 }
 
 void TwoDigitFixture::verifyFaces(bool right, bool wrong) const

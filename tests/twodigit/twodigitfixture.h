@@ -3,9 +3,8 @@
 
 #pragma once
 
+#include "environmentpertest.h"
 #include "screendriver.h"
-
-#include <memory>
 
 namespace Quozzoli {
 class TwoDigitScreen;
@@ -16,7 +15,7 @@ Q_DECLARE_METATYPE(Quozzoli::ScreenId)
 // What the tests of the two-digit screens share: a fresh environment for
 // every test function, a screen opened on a scripted division and checks of
 // its boxes, faces and counts.
-class TwoDigitFixture : public QObject
+class TwoDigitFixture : public EnvironmentPerTest
 {
     Q_OBJECT
 
@@ -39,8 +38,7 @@ public:
     static QStringList rightAnswers(Quozzoli::ScreenId id, const Division &d);
 
 protected slots:
-    // Run by QtTest around each test function.
-    void init();
+    // Run by QtTest after each test function.
     void cleanup();
 
 protected:
@@ -52,6 +50,6 @@ protected:
     void verifyFaces(bool right, bool wrong) const;
     void verifyCounts(const char *right, const char *wrong) const;
 
-    std::unique_ptr<TestEnvironment> m_env;
     Quozzoli::TwoDigitScreen *m_screen = nullptr;
+    QList<Quozzoli::AnswerBox *> m_boxes; // the screen's, in the order they open
 };
