@@ -3,6 +3,8 @@
 
 #include "wrapbutton.h"
 
+#include "textpicture.h"
+
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -25,7 +27,7 @@ void WrapButton::paintEvent(QPaintEvent *)
                            .adjusted(2, 0, -2, 0);
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
+    TextPicture::draw(&painter, area, Qt::AlignCenter | Qt::TextWordWrap, caption);
 }
 
 } // namespace Quozzoli

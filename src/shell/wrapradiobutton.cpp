@@ -4,6 +4,7 @@
 #include "wrapradiobutton.h"
 
 #include "accessibletext.h"
+#include "textpicture.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -34,7 +35,8 @@ void WrapRadioButton::paintEvent(QPaintEvent *)
     painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, indicator);
     const QRect textArea = rect().adjusted(side + 8, 0, -2, 0);
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, option.text);
+    TextPicture::draw(&painter, textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                      option.text);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
