@@ -3,8 +3,6 @@
 
 #include "wrapbutton.h"
 
-#include "textpicture.h"
-
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -27,7 +25,7 @@ void WrapButton::paintEvent(QPaintEvent *)
                            .adjusted(2, 0, -2, 0);
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    TextPicture::draw(&painter, area, Qt::AlignCenter | Qt::TextWordWrap, caption);
+    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
 }
 
 } // namespace Quozzoli

@@ -4,7 +4,6 @@
 #include "wrapradiobutton.h"
 
 #include "accessibletext.h"
-#include "textpicture.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -35,8 +34,7 @@ void WrapRadioButton::paintEvent(QPaintEvent *)
     painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, indicator);
     const QRect textArea = rect().adjusted(side + 8, 0, -2, 0);
     painter.setPen(palette().color(QPalette::WindowText));
-    TextPicture::draw(&painter, textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-                      option.text);
+    painter.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, option.text);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
