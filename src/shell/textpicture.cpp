@@ -62,6 +62,12 @@ QCache<Key, Picture> &cache()
     return pictures;
 }
 
+QCache<Key, bool> &seenOnce()
+{
+    static QCache<Key, bool> keys(256);
+    return keys;
+}
+
 bool whole(qreal value)
 {
     return value == std::round(value);
@@ -174,6 +180,14 @@ void TextPicture::draw(QPainter *painter, const QRect &rect, int flags, const QS
                    int(painter->layoutDirection()),
                    int(painter->renderHints())};
     Picture *picture = cache().object(key);
+    if (!picture && !seenOnce().remove(key)) {
+        // While a window's size keeps changing, a text seldom comes back at
+        // the same size and place: it is drawn straight the first time, and
+        // kept as a picture once it is drawn there again.
+        seenOnce().insert(key, new bool(true));
+        painter->drawText(rect, flags, text);
+        return;
+    }
     if (!picture) {
         picture = drawn(painter, rect, flags, text);
         const qsizetype bytes = picture->image.sizeInBytes() + qsizetype(sizeof(Picture));
@@ -190,11 +204,6 @@ void TextPicture::draw(QPainter *painter, const QRect &rect, int flags, const QS
     painter->setWorldTransform(painter->deviceTransform().inverted() * painter->worldTransform());
     painter->drawImage(picture->at, picture->image);
     painter->restore();
-}
-
-void TextPicture::setCacheLimit(qsizetype bytes)
-{
-    cache().setMaxCost(bytes);
 }
 
 } // namespace Quozzoli
