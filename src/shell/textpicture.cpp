@@ -9,10 +9,12 @@
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace Quozzoli {
 
@@ -105,16 +107,37 @@ bool copiesAlike(const QPainter *painter, const QRect &rect, int flags, const QS
         || QFontMetricsF(font).horizontalAdvance(text) < rect.width() - 1;
 }
 
+// A text to be drawn into a picture, with all of its painter's state that
+// its pixels depend on.
+struct Request
+{
+    Key key;
+    QFont font;
+    QPen pen;
+    QPainter::RenderHints hints;
+    Qt::LayoutDirection direction = Qt::LeftToRight;
+    QTransform device;
+    QRect rect;
+    int flags = 0;
+    QString text;
+};
+
+QList<Request> &pending()
+{
+    static QList<Request> requests;
+    return requests;
+}
+
 // The outline of a glyph is mapped to the device's pixels in floating point
 // before it is filled, and rounds alike only at the same place on the device:
 // so the picture is drawn with the painter's own transformation, into an
 // empty image reaching from the device's corner (whose untouched pages cost
 // no memory), and only the part that holds some text is kept.
-Picture *drawn(QPainter *painter, const QRect &rect, int flags, const QString &text)
+Picture *drawn(const Request &request)
 {
-    const QTransform device = painter->deviceTransform();
-    const QRectF onDevice = device.mapRect(QRectF(rect));
-    const int margin = 2 * painter->font().pixelSize() * int(std::ceil(device.m11()));
+    const QTransform &device = request.device;
+    const QRectF onDevice = device.mapRect(QRectF(request.rect));
+    const int margin = 2 * request.font.pixelSize() * int(std::ceil(device.m11()));
     const int width = int(std::ceil(onDevice.right())) + margin;
     const int height = int(std::ceil(onDevice.bottom())) + margin;
     const qsizetype bytesPerLine = qsizetype(width) * 4;
@@ -126,12 +149,12 @@ Picture *drawn(QPainter *painter, const QRect &rect, int flags, const QString &t
         QImage image(bits, width, height, bytesPerLine, QImage::Format_ARGB32_Premultiplied);
         {
             QPainter onImage(&image);
-            onImage.setRenderHints(painter->renderHints());
-            onImage.setLayoutDirection(painter->layoutDirection());
-            onImage.setFont(painter->font());
-            onImage.setPen(painter->pen());
+            onImage.setRenderHints(request.hints);
+            onImage.setLayoutDirection(request.direction);
+            onImage.setFont(request.font);
+            onImage.setPen(request.pen);
             onImage.setWorldTransform(device);
-            onImage.drawText(rect, flags, text);
+            onImage.drawText(request.rect, request.flags, request.text);
         }
         const int firstLine = std::max(0, int(onDevice.top()) - margin);
         const int firstColumn = std::max(0, int(onDevice.left()) - margin);
@@ -163,6 +186,18 @@ Picture *drawn(QPainter *painter, const QRect &rect, int flags, const QString &t
     return picture;
 }
 
+void drawPending()
+{
+    const QList<Request> requests = std::exchange(pending(), {});
+    for (const Request &request : requests) {
+        if (cache().contains(request.key))
+            continue;
+        Picture *picture = drawn(request);
+        cache().insert(request.key, picture,
+                       picture->image.sizeInBytes() + qsizetype(sizeof(Picture)));
+    }
+}
+
 } // namespace
 
 void TextPicture::draw(QPainter *painter, const QRect &rect, int flags, const QString &text)
@@ -180,22 +215,23 @@ void TextPicture::draw(QPainter *painter, const QRect &rect, int flags, const QS
                    int(painter->layoutDirection()),
                    int(painter->renderHints())};
     Picture *picture = cache().object(key);
-    if (!picture && !seenOnce().remove(key)) {
+    if (!picture) {
         // While a window's size keeps changing, a text seldom comes back at
-        // the same size and place: it is drawn straight the first time, and
-        // kept as a picture once it is drawn there again.
-        seenOnce().insert(key, new bool(true));
+        // the same size and place: it is drawn straight the first time. When
+        // it is drawn there again, the picture is made once the repaint is
+        // done, so that no frame waits for it, and copied from then on.
+        if (seenOnce().remove(key)) {
+            const bool first = pending().isEmpty();
+            pending().append({key, font, painter->pen(), painter->renderHints(),
+                              painter->layoutDirection(), painter->deviceTransform(), rect, flags,
+                              text});
+            if (first)
+                QTimer::singleShot(0, drawPending);
+        } else {
+            seenOnce().insert(key, new bool(true));
+        }
         painter->drawText(rect, flags, text);
         return;
-    }
-    if (!picture) {
-        picture = drawn(painter, rect, flags, text);
-        const qsizetype bytes = picture->image.sizeInBytes() + qsizetype(sizeof(Picture));
-        if (!cache().insert(key, picture, bytes)) {
-            // Larger than all the cache may hold: drawn straight.
-            painter->drawText(rect, flags, text);
-            return;
-        }
     }
     if (picture->image.isNull())
         return;
