@@ -3,6 +3,8 @@
 
 #include "problemlabel.h"
 
+#include "textpicture.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -41,7 +43,7 @@ void ProblemLabel::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setFont(fittedFont());
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(contentsRect(), int(alignment()) | Qt::TextSingleLine, text());
+    TextPicture::draw(&painter, contentsRect(), int(alignment()) | Qt::TextSingleLine, text());
 }
 
 } // namespace Quozzoli

@@ -9,6 +9,7 @@
 #include "predrawniconengine.h"
 #include "randomsource.h"
 #include "services.h"
+#include "textpicturestyle.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,6 +24,7 @@ Screen::Screen(QSize clientTwips, const QColor &designColour, QWidget *parent)
     : QMainWindow(parent)
     , m_canvas(new DesignCanvas(clientTwips, this))
 {
+    TextPictureStyle::install();
     AccessibleText::install();
     setAttribute(Qt::WA_DeleteOnClose);
     // The menu bar and the client area cover the whole window and paint all
