@@ -32,6 +32,8 @@ public:
         {
             return found && lostAtStart == 0 && lostAtEnd == 0 && lostInside == 0 && holes == 0;
         }
+        // Heard from its first sample on, nothing lost inside, but it paused.
+        bool paused() const { return found && lostAtStart == 0 && lostInside == 0 && holes > 0; }
     };
 
     // Looks for the file in the recording from index `from` on; its first
