@@ -6,6 +6,7 @@
 #include <QCache>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
@@ -62,6 +63,28 @@ QCache<Key, Picture> &cache()
 {
     static QCache<Key, Picture> pictures(24 * 1024 * 1024);
     return pictures;
+}
+
+// A place of the device (font, flags, rectangle) shows one text at a time:
+// the picture of the text it showed before is dropped with the next one's,
+// so that a problem line keeps one picture however many problems it shows.
+QHash<QString, Key> &places()
+{
+    static QHash<QString, Key> keys;
+    return keys;
+}
+
+QString placeOf(const Key &key)
+{
+    return QStringLiteral("%1|%2|%3,%4,%5,%6|%7|%8")
+        .arg(key.font)
+        .arg(key.flags)
+        .arg(key.onDevice.x())
+        .arg(key.onDevice.y())
+        .arg(key.onDevice.width())
+        .arg(key.onDevice.height())
+        .arg(key.direction)
+        .arg(key.hints);
 }
 
 QCache<Key, bool> &seenOnce()
@@ -193,6 +216,15 @@ void drawPending()
         if (cache().contains(request.key))
             continue;
         Picture *picture = drawn(request);
+        // Places are many only where windows change size: then those of
+        // earlier sizes are forgotten, their pictures left to the cache.
+        if (places().size() > 1024)
+            places().clear();
+        const auto before = places().find(placeOf(request.key));
+        if (before == places().end())
+            places().insert(placeOf(request.key), request.key);
+        else
+            cache().remove(std::exchange(*before, request.key));
         cache().insert(request.key, picture,
                        picture->image.sizeInBytes() + qsizetype(sizeof(Picture)));
     }
