@@ -96,10 +96,14 @@ def main():
         candies = count_showing(lambda o: o.name == "caramella")
         children = count_showing(lambda o: (o.name or "").startswith("vassoio del bambino"))
         print("(%d candies, %d children)" % (candies, children))
-        for given in range(candies):
-            xdo("type", str(given % max(children, 1) + 1))
-        time.sleep(3)
         quotient = candies // max(children, 1)
+        # The first child's share, one candy too many for it (refused), then
+        # the others' shares.
+        order = [1] * quotient + ([1] if children > 1 else [])
+        order += [child for child in range(2, children + 1) for _ in range(quotient)]
+        for child in order:
+            xdo("type", str(child))
+        time.sleep(3)
         xdo("type", str(quotient + 1))
         xdo("key", "Return")
         for _ in range(3):
