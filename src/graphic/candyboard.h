@@ -43,7 +43,6 @@ public:
     void nuovaDivisione() override;
 
     bool speaking() const;
-    quint64 boardId() const { return m_boardId; }
 
 public slots:
     void timer1Timer();

@@ -61,6 +61,11 @@ void CandyPicture::resizeEvent(QResizeEvent *event)
     m_sharpLater->resized();
 }
 
+QMimeData *CandyPicture::dragData() const
+{
+    return CandyDrag::mimeData(m_board, m_index);
+}
+
 QPixmap CandyPicture::dragPixmap() const
 {
     const QImage candy = picture();
@@ -81,7 +86,7 @@ void CandyPicture::mousePressEvent(QMouseEvent *event)
     }
     event->accept();
     auto *drag = new QDrag(this);
-    drag->setMimeData(CandyDrag::mimeData(m_board, m_index));
+    drag->setMimeData(dragData());
     drag->setPixmap(dragPixmap());
     drag->setHotSpot(event->position().toPoint());
     drag->exec(Qt::MoveAction);

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+class QMimeData;
+
 namespace Quozzoli {
 
 class SharpLater;
@@ -24,6 +26,8 @@ public:
     CandyPicture(int index, quint64 board, QWidget *parent = nullptr);
 
     int index() const { return m_index; }
+    // What the candy's drag carries.
+    QMimeData *dragData() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

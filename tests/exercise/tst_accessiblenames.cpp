@@ -238,7 +238,7 @@ void TestAccessibleNames::picturesAreImagesInView()
     };
     QWidget *smile = b.board->comandoIconaSi();
     QWidget *sad = b.board->comandoIconaNo();
-    for (QWidget *picture : {smile, sad, b.candy(0), b.child(0)})
+    for (QWidget *picture : {smile, sad, static_cast<QWidget *>(b.candy(0)), b.child(0)})
         QCOMPARE(role(picture), QAccessible::Graphic);
     QVERIFY(!sad->isHidden());
     QVERIFY(inView(smile));

@@ -5,6 +5,7 @@
 #include "exercisescreen.h"
 #include "menubarfit.h"
 #include "screen.h"
+#include "screendriver.h"
 #include "testenvironment.h"
 
 #include <QAbstractButton>
@@ -270,8 +271,7 @@ void TestOtherDesktops::wholeProblemOnView()
     DesignCanvas *canvas = screen->canvas();
     QVERIFY(std::abs(canvas->scale() - factor) < 0.02);
     const bool tables = id == ScreenId::Form10;
-    auto *label = screen->findChild<QLabel *>(tables ? QStringLiteral("EtichettaNumero")
-                                                     : QStringLiteral("EtNumero"));
+    QLabel *label = ScreenDriver::problemLabel(screen);
     QVERIFY(label);
 
     QStringList faults;

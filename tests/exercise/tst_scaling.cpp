@@ -73,11 +73,7 @@ QList<QPair<QString, int>> rightAnswers(Screen *screen)
 {
     const QString name = screen->objectName();
     const bool tables = name == QLatin1String("Form10");
-    const QList<int> n = ScreenDriver::numbersIn(
-        screen
-            ->findChild<QLabel *>(tables ? QStringLiteral("EtichettaNumero")
-                                         : QStringLiteral("EtNumero"))
-            ->text());
+    const QList<int> n = ScreenDriver::numbersIn(ScreenDriver::problemLabel(screen)->text());
     if (n.size() != 2)
         return {};
     const int q = n[0] / n[1];
@@ -223,7 +219,7 @@ void TestScaling::scaledScreensWork()
             int candy = 0;
             while (b.candy(candy)->isHidden())
                 ++candy;
-            QVERIFY(dropOn(target, CandyDrag::mimeData(b.board->boardId(), candy)));
+            QVERIFY(dropOn(target, b.candy(candy)->dragData()));
         }
         QCOMPARE(b.candiesOnTable(), resto);
         AnswerPanel *panel = b.control<AnswerPanel>(QStringLiteral("Frame2"));

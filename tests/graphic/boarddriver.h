@@ -93,7 +93,7 @@ struct BoardDriver
     {
         return board->findChild<T *>(name);
     }
-    QWidget *candy(int i) const { return ::candy(board, i); }
+    Quozzoli::CandyPicture *candy(int i) const { return ::candy(board, i); }
     QWidget *child(int n) const { return control(QStringLiteral("ImBambino_%1").arg(n)); }
     QWidget *tray(int n) const { return control(QStringLiteral("Frame1_%1").arg(n)); }
     QWidget *disc(int i) const { return control(QStringLiteral("Shape1_%1").arg(i)); }

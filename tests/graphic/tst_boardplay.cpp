@@ -324,14 +324,14 @@ void TestBoardPlay::onlyOwnCandiesAreTaken()
     auto *file = new QMimeData;
     file->setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/caramella.svg"))});
     QVERIFY(!dropOn(b.child(0), file));
-    QVERIFY(!dropOn(b.child(0), CandyDrag::mimeData(other.boardId(), 0)));
+    QVERIFY(!dropOn(b.child(0), candy(&other, 0)->dragData()));
     auto *forged = new QMimeData;
     forged->setData(CandyDrag::mimeType(), "0 1 x");
     QVERIFY(!dropOn(b.child(0), forged));
-    dropOn(b.child(2), CandyDrag::mimeData(b.board->boardId(), 0)); // not in play: no candy
+    dropOn(b.child(2), b.candy(0)->dragData()); // not in play: no candy
     QCOMPARE(b.candiesOnTable(), 4);
 
-    QVERIFY(dropOn(b.child(1), CandyDrag::mimeData(b.board->boardId(), 3)));
+    QVERIFY(dropOn(b.child(1), b.candy(3)->dragData()));
     QVERIFY(b.candy(3)->isHidden());
     QVERIFY(!b.disc(9)->isHidden());
     QCOMPARE(b.candiesOnTable(), 3);

@@ -141,9 +141,10 @@ void TestKeySharing::keysShareAsDropsWould()
         openActive(b, screen, problem);
         env.sound.clear();
         for (QChar key : keys) {
-            if (byDrops) // the last candy on the table
-                dropCandy(b.board, key.digitValue() - 1, b.candiesOnTable() - 1);
-            else
+            if (byDrops) { // the last candy on the table, while there is one
+                if (b.candiesOnTable() > 0)
+                    dropCandy(b.board, key.digitValue() - 1, b.candiesOnTable() - 1);
+            } else
                 press(b, key, keypad ? Qt::KeypadModifier : Qt::NoModifier);
         }
         if (byDrops) {

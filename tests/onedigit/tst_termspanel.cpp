@@ -1,22 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Quozzoli developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "form10.h"
 #include "screendriver.h"
 #include "termspanelfixture.h"
 
 using namespace Quozzoli;
 using namespace ScreenDriver;
-
-namespace {
-
-QString problemText(const ExerciseScreen *screen)
-{
-    return qobject_cast<const Form10 *>(screen) ? labelText(screen, "EtichettaNumero")
-                                                : labelText(screen, "EtNumero");
-}
-
-} // namespace
 
 // How the panel opens over the exercise, and what "Conferma" does.
 class TestTermsPanel : public TermsPanelFixture
@@ -93,7 +82,7 @@ void TestTermsPanel::openingKeepsEverything()
     answer(answerBox, QStringLiteral("99")); // never right on these screens
     QTest::keyClicks(answerBox, QStringLiteral("1"));
 
-    const QString problem = problemText(form);
+    const QString problem = problemLabel(form)->text();
     const QColor colour = form->background();
     const int draws = m_env->random.draws();
     const int sounds = m_env->sound.played().size();
@@ -109,7 +98,7 @@ void TestTermsPanel::openingKeepsEverything()
         QVERIFY(panel->isAncestorOf(form->focusWidget()));
         QTest::keyClicks(form->focusWidget(), QStringLiteral("5"));
 
-        QCOMPARE(problemText(form), problem);
+        QCOMPARE(problemLabel(form)->text(), problem);
         QCOMPARE(answerBox->text(), QStringLiteral("991"));
         QVERIFY(answerBox->isEnabled());
         QCOMPARE(counts(form), QStringList({"0", " 1"}));
@@ -132,14 +121,14 @@ void TestTermsPanel::confirmWithoutChangesPosesNewProblem()
     ExerciseScreen *form = open(subject);
     answer(firstBox(form), QStringLiteral("99"));
     TermsPanel *panel = openPanel(form);
-    const QString before = problemText(form);
+    const QString before = problemLabel(form)->text();
     scriptProblem(subject, 5);
     confirm(panel);
 
     QVERIFY(panel->isHidden());
     QCOMPARE(term(form), 5);
-    QVERIFY(problemText(form) != before);
-    QCOMPARE(problemText(form).left(3),
+    QVERIFY(problemLabel(form)->text() != before);
+    QCOMPARE(problemLabel(form)->text().left(3),
              subject == Subject::Form1       ? QStringLiteral(" 15")
                  : subject == Subject::Form3 ? QStringLiteral(" 15")
                                              : QStringLiteral(" 5 "));
@@ -209,12 +198,12 @@ void TestTermsPanel::confirmNeedsAUsableTerm()
     tickOnly(panel, ticked, lastItem(form));
     QCOMPARE(panel->confirmButton()->isEnabled(), enabled);
 
-    const QString before = problemText(form);
+    const QString before = problemLabel(form)->text();
     const int draws = m_env->random.draws();
     confirm(panel);
     QCOMPARE(panel->isHidden(), enabled);
     if (!enabled) {
-        QCOMPARE(problemText(form), before);
+        QCOMPARE(problemLabel(form)->text(), before);
         QCOMPARE(m_env->random.draws(), draws);
         // Ticking any usable term enables it again.
         tick(panel, lastItem(form), true);

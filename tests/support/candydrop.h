@@ -4,7 +4,7 @@
 #pragma once
 
 #include "candyboard.h"
-#include "candydrag.h"
+#include "candypicture.h"
 
 #include <QCoreApplication>
 #include <QDropEvent>
@@ -15,9 +15,9 @@
 #include <memory>
 
 // A candy of the table, shown while it is there.
-inline QWidget *candy(Quozzoli::CandyBoard *board, int i)
+inline Quozzoli::CandyPicture *candy(Quozzoli::CandyBoard *board, int i)
 {
-    return board->findChild<QWidget *>(QStringLiteral("PicCaramelle_%1").arg(i));
+    return board->findChild<Quozzoli::CandyPicture *>(QStringLiteral("PicCaramelle_%1").arg(i));
 }
 
 inline int candiesOnTable(Quozzoli::CandyBoard *board)
@@ -87,5 +87,5 @@ inline bool dropOn(QWidget *target, QMimeData *mime)
 inline void dropCandy(Quozzoli::CandyBoard *board, int child, int candy)
 {
     dropOn(board->findChild<QWidget *>(QStringLiteral("ImBambino_%1").arg(child)),
-           Quozzoli::CandyDrag::mimeData(board->boardId(), candy));
+           ::candy(board, candy)->dragData());
 }

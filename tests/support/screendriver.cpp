@@ -53,6 +53,12 @@ QString face(const ExerciseScreen *screen)
     return si ? QStringLiteral("si") : no ? QStringLiteral("no") : QStringLiteral("none");
 }
 
+QLabel *problemLabel(const QWidget *screen)
+{
+    auto *tables = screen->findChild<QLabel *>(QStringLiteral("EtichettaNumero"));
+    return tables ? tables : screen->findChild<QLabel *>(QStringLiteral("EtNumero"));
+}
+
 std::pair<int, int> division(const QWidget *screen)
 {
     static const QRegularExpression numbers(QStringLiteral(R"(^\s*(\d+)\s*:\s*(\d+)\s*=\s*$)"));
@@ -76,12 +82,6 @@ bool allTicked(TermsPanel *panel, int lastItem)
             return false;
     }
     return !panel->item(lastItem + 1);
-}
-
-bool isRightSound(const QString &path)
-{
-    static const QRegularExpression right(QStringLiteral(R"(^\\suoni\\si[1-4]\.wav$)"));
-    return right.match(path).hasMatch();
 }
 
 QList<Step> rightSteps(const ExerciseScreen *screen)

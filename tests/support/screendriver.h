@@ -31,6 +31,8 @@ namespace ScreenDriver {
 
 // Reading back.
 QString labelText(const QWidget *screen, const char *name);
+// The problem on view: "EtNumero", or "EtichettaNumero" on the times tables.
+QLabel *problemLabel(const QWidget *screen);
 Quozzoli::AnswerBox *box(const QWidget *screen, const char *name);
 // The answer boxes of a two-digit screen, in the order they open.
 QList<Quozzoli::AnswerBox *> twoDigitBoxes(const QWidget *screen);
@@ -43,7 +45,6 @@ std::pair<int, int> division(const QWidget *screen);
 // The numbers written in a text: " 84 : 7 = " gives 84 and 7.
 QList<int> numbersIn(const QString &text);
 bool allTicked(Quozzoli::TermsPanel *panel, int lastItem);
-bool isRightSound(const QString &path);
 inline const QString WrongSound = QStringLiteral(R"(\suoni\no.wav)");
 
 // What a child must type on a numeric screen to solve the problem on view:
