@@ -45,7 +45,7 @@ constexpr int HeardWithinMs = 200;
 // A new sound cuts the old as soon as it is asked for, and follows it within
 // 30 ms, in the best of a few cuts (newSoundCutsTheOldAtOnce()). PipeWire
 // first makes the new stream a node of its graph and links it, which takes
-// it some of its blocks and which it does not log (22 ms on a quiet machine
+// it some of its blocks and which its profile does not show as missed (22 ms on a quiet machine
 // here): four of its blocks more are allowed there, still well below the
 // 100 ms a pause in the player's cut would add.
 constexpr int CutLateMs = 60;
@@ -113,15 +113,16 @@ bool heardWhole(const HeardSearch::Found &f)
 }
 
 // PipeWire may itself miss a block now and then, on a busy machine or
-// without real-time priority, and says so: that block is heard as silence,
-// whoever filled it. A check that fails across such a miss is made once
-// more. The attempt returns what went wrong, or nothing.
-QString tryTwice(const PrivatePulse &server, const std::function<QString()> &attempt)
+// without real-time priority, and its profile of the blocks says so: that
+// block is heard as silence, whoever filled it. A check that fails across
+// such a miss is made again, up to three times in all. The attempt returns
+// what went wrong, or nothing.
+QString retryAfterMisses(const PrivatePulse &server, const std::function<QString()> &attempt)
 {
     for (int tries = 1;; ++tries) {
         const int missed = server.missedBlocks();
         const QString failure = attempt();
-        if (failure.isEmpty() || tries == 2 || server.missedBlocks() == missed)
+        if (failure.isEmpty() || tries == 3 || server.missedBlocks() == missed)
             return failure;
         qInfo("%s missed a block of its own (%s): once more", server.name(), qPrintable(failure));
     }
@@ -207,7 +208,7 @@ void TestAudio::sentencesFlow()
         paths << fullPath(file.toStdString());
     const QString marker = fullPath(SoundFiles::rightEffect(1));
 
-    const QString failure = tryTwice(m_pulse, [&]() -> QString {
+    const QString failure = retryAfterMisses(m_pulse, [&]() -> QString {
         const std::int64_t from = m_pulse.recordedFrames();
         if (!hear(*m_player, paths))
             return QStringLiteral("never heard");
@@ -250,7 +251,7 @@ void TestAudio::effectsAreHeardWhole()
     for (int k = 1; k <= 4; ++k)
         effects << fullPath(SoundFiles::rightEffect(k));
     for (const QString &effect : std::as_const(effects)) {
-        const QString failure = tryTwice(m_pulse, [&] {
+        const QString failure = retryAfterMisses(m_pulse, [&] {
             const std::int64_t from = m_pulse.recordedFrames();
             m_player->play(effect);
             listen(1200); // nothing after it: the stream goes quiet before the next
@@ -273,7 +274,7 @@ void TestAudio::newSoundCutsTheOldAtOnce()
     // missed itself is a block of silence, or of the old sound, that no
     // player could help. The player's own stream never runs dry (cleanup()).
     // A busy machine may delay any one cut, by a late wake-up or a stream the
-    // server was slow to open, and PipeWire tells neither; a fault of the
+    // server was slow to open, and PipeWire's profile tells neither; a fault of the
     // player's delays every one: the timing is judged by the best of three.
     double bestLateMs = 1e9;
     double bestSilenceMs = 1e9;

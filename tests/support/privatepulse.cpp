@@ -67,6 +67,7 @@ PrivatePulse::PrivatePulse(Server server)
 
 PrivatePulse::~PrivatePulse()
 {
+    end(m_profiler);
     end(m_recorder);
     end(m_silence);
     while (!m_servers.empty()) {
@@ -168,12 +169,6 @@ bool PrivatePulse::startPipeWire(QString *error)
     QFile::remove(path(QStringLiteral("pipewire-0")));
     for (const char *program : {"pipewire", "wireplumber", "pipewire-pulse"}) {
         auto server = spawn(QString::fromLatin1(program), {});
-        if (qstrcmp(program, "pipewire") == 0) {
-            // At this level the graph logs the blocks it misses.
-            QProcessEnvironment environment = server->processEnvironment();
-            environment.insert(QStringLiteral("PIPEWIRE_DEBUG"), QStringLiteral("3"));
-            server->setProcessEnvironment(environment);
-        }
         server->setStandardOutputFile(path(QStringLiteral("server.log")), QIODevice::Append);
         server->setStandardErrorFile(path(QStringLiteral("server.log")), QIODevice::Append);
         server->start();
@@ -240,11 +235,31 @@ bool PrivatePulse::start(QString *error)
         *error = QStringLiteral("pacat or parec does not start");
         return false;
     }
-    return waitForRecording(error);
+    if (!waitForRecording(error))
+        return false;
+    if (m_kind != Server::PipeWire)
+        return true;
+
+    m_profileRead = 0;
+    m_profiled = 0;
+    m_missed = 0;
+    m_profiler = spawn(QStringLiteral("pw-profiler"), {QStringLiteral("-o"), profilePath()});
+    m_profiler->setWorkingDirectory(m_dir.path()); // where it leaves its plots
+    m_profiler->start();
+    QDeadlineTimer profiling(10000);
+    while (profiledBlocks() == 0) {
+        if (profiling.hasExpired() || m_profiler->state() == QProcess::NotRunning) {
+            *error = QStringLiteral("pw-profiler tells nothing of PipeWire's blocks");
+            return false;
+        }
+        QThread::msleep(20);
+    }
+    return true;
 }
 
 void PrivatePulse::kill()
 {
+    end(m_profiler);
     // The last started goes first.
     while (!m_servers.empty()) {
         std::unique_ptr<QProcess> &server = m_servers.back();
@@ -273,14 +288,53 @@ bool PrivatePulse::realTime() const
     });
 }
 
+QString PrivatePulse::profilePath() const
+{
+    return path(QStringLiteral("profile-%1.log").arg(m_recordings));
+}
+
+// pw-profiler writes a line for each block: four figures of the driver, then
+// eight for each of up to 64 followers, the seventh of them its state when
+// the block was done with: 3 when it had finished, 1 or 2 when it was still
+// waiting to run or running, blank for no follower. Only whole lines count.
+int PrivatePulse::profiledBlocks() const
+{
+    QFile profile(profilePath());
+    if (!profile.open(QIODevice::ReadOnly) || !profile.seek(m_profileRead))
+        return m_profiled;
+    const QByteArray text = profile.readAll();
+    qsizetype lineStart = 0;
+    for (qsizetype end = text.indexOf('\n'); end >= 0; end = text.indexOf('\n', lineStart)) {
+        bool late = false;
+        int field = 0;
+        qsizetype fieldStart = lineStart;
+        for (qsizetype i = lineStart; i <= end; ++i) {
+            if (text[i] != '\t' && i != end)
+                continue;
+            if (field >= 4 && (field - 4) % 8 == 6 && i - fieldStart == 1)
+                late = late || text[fieldStart] == '1' || text[fieldStart] == '2';
+            ++field;
+            fieldStart = i + 1;
+        }
+        ++m_profiled;
+        m_missed += late ? 1 : 0;
+        lineStart = end + 1;
+    }
+    m_profileRead += lineStart;
+    return m_profiled;
+}
+
 int PrivatePulse::missedBlocks() const
 {
-    if (m_kind != Server::PipeWire)
+    if (!m_profiler)
         return 0;
-    QFile log(path(QStringLiteral("server.log")));
-    if (!log.open(QIODevice::ReadOnly))
-        return 0;
-    return int(log.readAll().count("client too slow"));
+    // The server hands its profile over in batches, some 30 blocks each;
+    // sixty blocks more cover the moment of asking.
+    const int asked = profiledBlocks();
+    QDeadlineTimer caughtUp(5000);
+    while (profiledBlocks() < asked + 60 && !caughtUp.hasExpired())
+        QThread::msleep(20);
+    return m_missed;
 }
 
 #else // Q_OS_WIN

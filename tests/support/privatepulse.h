@@ -42,9 +42,11 @@ public:
     // Whether the server's threads run at real-time priority, as a desktop's
     // do (through RTKit); without it a busy machine makes it miss deadlines.
     bool realTime() const;
-    // How often, so far, PipeWire's graph found a node that had not done its
-    // part of a block in time ("client too slow"): the block is lost, played
-    // or recorded as silence, whoever filled it. 0 on PulseAudio.
+    // How many blocks, up to now, PipeWire's graph ended with a node that
+    // had not done its part in time: that block is lost, played or recorded
+    // as silence, whoever filled it. Counted from the server's own profile of
+    // every block (its log tells only one miss in two seconds), once that
+    // profile has caught up with the moment of asking. 0 on PulseAudio.
     int missedBlocks() const;
 
     // Frames recorded so far (mono, 16-bit, 44100 Hz).
@@ -64,6 +66,8 @@ private:
     std::unique_ptr<QProcess> spawn(const QString &program, const QStringList &arguments) const;
     QString path(const QString &name) const;
     bool waitForRecording(QString *error) const;
+    QString profilePath() const;
+    int profiledBlocks() const;
     // Under Wine: asks the keeper of the server; its answer, or nothing.
     QString request(const QString &what);
 
@@ -73,7 +77,12 @@ private:
     std::vector<std::unique_ptr<QProcess>> m_servers; // in the order started
     std::unique_ptr<QProcess> m_silence;
     std::unique_ptr<QProcess> m_recorder;
+    std::unique_ptr<QProcess> m_profiler; // PipeWire's
     int m_recordings = 0;
+    // What has been read of the profiler's output so far.
+    mutable qint64 m_profileRead = 0;
+    mutable int m_profiled = 0;
+    mutable int m_missed = 0;
     // Under Wine.
     QString m_control; // the keeper's folder
     QString m_recording; // its name there
