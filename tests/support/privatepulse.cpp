@@ -303,24 +303,17 @@ int PrivatePulse::profiledBlocks() const
     if (!profile.open(QIODevice::ReadOnly) || !profile.seek(m_profileRead))
         return m_profiled;
     const QByteArray text = profile.readAll();
-    qsizetype lineStart = 0;
-    for (qsizetype end = text.indexOf('\n'); end >= 0; end = text.indexOf('\n', lineStart)) {
+    const qsizetype whole = text.lastIndexOf('\n') + 1;
+    const QList<QByteArray> lines = text.first(whole).split('\n');
+    for (qsizetype l = 0; l + 1 < lines.size(); ++l) {
+        const QList<QByteArray> fields = lines[l].split('\t');
         bool late = false;
-        int field = 0;
-        qsizetype fieldStart = lineStart;
-        for (qsizetype i = lineStart; i <= end; ++i) {
-            if (text[i] != '\t' && i != end)
-                continue;
-            if (field >= 4 && (field - 4) % 8 == 6 && i - fieldStart == 1)
-                late = late || text[fieldStart] == '1' || text[fieldStart] == '2';
-            ++field;
-            fieldStart = i + 1;
-        }
-        ++m_profiled;
+        for (qsizetype k = 4 + 6; k < fields.size(); k += 8)
+            late = late || fields[k] == "1" || fields[k] == "2";
         m_missed += late ? 1 : 0;
-        lineStart = end + 1;
     }
-    m_profileRead += lineStart;
+    m_profiled += int(lines.size() - 1);
+    m_profileRead += whole;
     return m_profiled;
 }
 
