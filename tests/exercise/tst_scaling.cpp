@@ -225,12 +225,10 @@ void TestScaling::scaledScreensWork()
         AnswerPanel *panel = b.control<AnswerPanel>(QStringLiteral("Frame2"));
         QVERIFY(!panel->isHidden());
         QVERIFY(clickDesignCentre(canvas, panel->text1()));
-        QTest::keyClicks(panel->text1(), QString::number(partition ? 2 : 3));
-        QTest::keyClick(panel->text1(), Qt::Key_Return);
+        ScreenDriver::answer(panel->text1(), QString::number(partition ? 2 : 3));
         if (AnswerBox *text2 = panel->text2()) {
             QVERIFY(clickDesignCentre(canvas, text2));
-            QTest::keyClicks(text2, QString::number(resto));
-            QTest::keyClick(text2, Qt::Key_Return);
+            ScreenDriver::answer(text2, QString::number(resto));
         }
         QCOMPARE(exercise->rightCount().value(), 1);
         // Once the solution is read.
@@ -248,8 +246,7 @@ void TestScaling::scaledScreensWork()
         auto *box = screen->findChild<AnswerBox *>(name);
         QVERIFY2(box->isEnabled(), qPrintable(name));
         QVERIFY2(clickDesignCentre(canvas, box), qPrintable(name));
-        QTest::keyClicks(box, QString::number(value));
-        QTest::keyClick(box, Qt::Key_Return);
+        ScreenDriver::answer(box, QString::number(value));
     }
     QCOMPARE(exercise->wrongCount().value(), 0);
     QCOMPARE(exercise->rightCount().value(), 1);
