@@ -102,7 +102,7 @@ class TestScaling : public QObject
 private slots:
     void everyControlScales_data();
     void everyControlScales();
-    void scaledScreensWork_data();
+    void scaledScreensWork_data() { everyControlScales_data(); }
     void scaledScreensWork();
     void proportionsAreKept();
     void nextScreenOpensAtTheSameScale();
@@ -167,11 +167,6 @@ void TestScaling::everyControlScales()
                 QPoint(int(std::lround(twips.x() / 15.0)), int(std::lround(twips.y() / 15.0))));
         }
     }
-}
-
-void TestScaling::scaledScreensWork_data()
-{
-    everyControlScales_data();
 }
 
 // At twice and three quarters of the design size a child can still do what

@@ -15,11 +15,11 @@ class TestTermsPanel : public TermsPanelFixture
 private slots:
     void layout_data();
     void layout();
-    void openingKeepsEverything_data();
+    void openingKeepsEverything_data() { allSubjects(); }
     void openingKeepsEverything();
-    void confirmWithoutChangesPosesNewProblem_data();
+    void confirmWithoutChangesPosesNewProblem_data() { allSubjects(); }
     void confirmWithoutChangesPosesNewProblem();
-    void confirmWhileAvantiWaits_data();
+    void confirmWhileAvantiWaits_data() { allSubjects(); }
     void confirmWhileAvantiWaits();
     void confirmNeedsAUsableTerm_data();
     void confirmNeedsAUsableTerm();
@@ -68,11 +68,6 @@ void TestTermsPanel::layout()
     QVERIFY(panel->isVisible());
 }
 
-void TestTermsPanel::openingKeepsEverything_data()
-{
-    allSubjects();
-}
-
 void TestTermsPanel::openingKeepsEverything()
 {
     QFETCH(Subject, subject);
@@ -110,11 +105,6 @@ void TestTermsPanel::openingKeepsEverything()
     }
 }
 
-void TestTermsPanel::confirmWithoutChangesPosesNewProblem_data()
-{
-    allSubjects();
-}
-
 void TestTermsPanel::confirmWithoutChangesPosesNewProblem()
 {
     QFETCH(Subject, subject);
@@ -138,11 +128,6 @@ void TestTermsPanel::confirmWithoutChangesPosesNewProblem()
     QCOMPARE(form->focusWidget(), answerBox);
     QCOMPARE(counts(form), QStringList({"0", " 1"}));
     QCOMPARE(face(form), QStringLiteral("no"));
-}
-
-void TestTermsPanel::confirmWhileAvantiWaits_data()
-{
-    allSubjects();
 }
 
 void TestTermsPanel::confirmWhileAvantiWaits()
