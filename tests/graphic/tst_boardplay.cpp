@@ -165,9 +165,8 @@ void TestBoardPlay::quotitionSharing()
 
     // The next problem: every child takes drops again.
     ScreenDriver::answer(b.control<AnswerBox>(QStringLiteral("Text1")), QString::number(children));
-    if (auto *text2 = b.control<AnswerBox>(QStringLiteral("Text2"))) {
+    if (auto *text2 = b.control<AnswerBox>(QStringLiteral("Text2")))
         ScreenDriver::answer(text2, QString::number(problem[2]));
-    }
     b.scriptProblem(2, 2, 1);
     QTRY_VERIFY_WITH_TIMEOUT(b.board->bottoneAvanti()->isEnabled(), Patience);
     b.board->bottoneAvanti()->click();
