@@ -102,7 +102,7 @@ class TestScaling : public QObject
 private slots:
     void everyControlScales_data();
     void everyControlScales();
-    void scaledScreensWork_data();
+    void scaledScreensWork_data() { everyControlScales_data(); }
     void scaledScreensWork();
     void proportionsAreKept();
     void nextScreenOpensAtTheSameScale();
@@ -169,11 +169,6 @@ void TestScaling::everyControlScales()
     }
 }
 
-void TestScaling::scaledScreensWork_data()
-{
-    everyControlScales_data();
-}
-
 // At twice and three quarters of the design size a child can still do what
 // each screen is for, clicking where the controls are drawn.
 void TestScaling::scaledScreensWork()
@@ -225,12 +220,10 @@ void TestScaling::scaledScreensWork()
         AnswerPanel *panel = b.control<AnswerPanel>(QStringLiteral("Frame2"));
         QVERIFY(!panel->isHidden());
         QVERIFY(clickDesignCentre(canvas, panel->text1()));
-        QTest::keyClicks(panel->text1(), QString::number(partition ? 2 : 3));
-        QTest::keyClick(panel->text1(), Qt::Key_Return);
+        ScreenDriver::answer(panel->text1(), QString::number(partition ? 2 : 3));
         if (AnswerBox *text2 = panel->text2()) {
             QVERIFY(clickDesignCentre(canvas, text2));
-            QTest::keyClicks(text2, QString::number(resto));
-            QTest::keyClick(text2, Qt::Key_Return);
+            ScreenDriver::answer(text2, QString::number(resto));
         }
         QCOMPARE(exercise->rightCount().value(), 1);
         // Once the solution is read.
@@ -248,8 +241,7 @@ void TestScaling::scaledScreensWork()
         auto *box = screen->findChild<AnswerBox *>(name);
         QVERIFY2(box->isEnabled(), qPrintable(name));
         QVERIFY2(clickDesignCentre(canvas, box), qPrintable(name));
-        QTest::keyClicks(box, QString::number(value));
-        QTest::keyClick(box, Qt::Key_Return);
+        ScreenDriver::answer(box, QString::number(value));
     }
     QCOMPARE(exercise->wrongCount().value(), 0);
     QCOMPARE(exercise->rightCount().value(), 1);

@@ -5,6 +5,7 @@
 
 #include "candyboard.h"
 #include "candydrop.h"
+#include "screendriver.h"
 #include "testenvironment.h"
 
 #include <QLabel>

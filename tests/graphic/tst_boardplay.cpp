@@ -164,12 +164,9 @@ void TestBoardPlay::quotitionSharing()
     QVERIFY(b.child(children - 1)->isEnabled());
 
     // The next problem: every child takes drops again.
-    QTest::keyClicks(b.control<AnswerBox>(QStringLiteral("Text1")), QString::number(children));
-    QTest::keyClick(b.control<AnswerBox>(QStringLiteral("Text1")), Qt::Key_Return);
-    if (auto *text2 = b.control<AnswerBox>(QStringLiteral("Text2"))) {
-        QTest::keyClicks(text2, QString::number(problem[2]));
-        QTest::keyClick(text2, Qt::Key_Return);
-    }
+    ScreenDriver::answer(b.control<AnswerBox>(QStringLiteral("Text1")), QString::number(children));
+    if (auto *text2 = b.control<AnswerBox>(QStringLiteral("Text2")))
+        ScreenDriver::answer(text2, QString::number(problem[2]));
     b.scriptProblem(2, 2, 1);
     QTRY_VERIFY_WITH_TIMEOUT(b.board->bottoneAvanti()->isEnabled(), Patience);
     b.board->bottoneAvanti()->click();
@@ -214,8 +211,7 @@ void TestBoardPlay::answer()
     PictureButton *avanti = b.board->bottoneAvanti();
     env.sound.clear();
     env.sound.holdSentences(true);
-    QTest::keyClicks(text1, typed);
-    QTest::keyClick(text1, Qt::Key_Return);
+    ScreenDriver::answer(text1, typed);
 
     QCOMPARE(b.board->comandoIconaSi()->isHidden(), !right);
     QCOMPARE(b.board->comandoIconaNo()->isHidden(), right);
@@ -283,8 +279,7 @@ void TestBoardPlay::remainderAnswer()
     QCOMPARE(b.control<QLabel>(QStringLiteral("Label6"))->text(), QStringLiteral("resto di"));
     env.sound.clear();
 
-    QTest::keyClicks(text1, QString::number(quoziente));
-    QTest::keyClick(text1, Qt::Key_Return);
+    ScreenDriver::answer(text1, QString::number(quoziente));
     QVERIFY(!text1->isEnabled());
     QVERIFY(text2->isEnabled());
     QCOMPARE(b.board->focusWidget(), text2);
@@ -292,8 +287,7 @@ void TestBoardPlay::remainderAnswer()
     QCOMPARE(b.board->rightCount().value() + b.board->wrongCount().value(), 0);
     QVERIFY(!b.board->comandoIconaSi()->isHidden() && !b.board->comandoIconaNo()->isHidden());
 
-    QTest::keyClicks(text2, wrong);
-    QTest::keyClick(text2, Qt::Key_Return);
+    ScreenDriver::answer(text2, wrong);
     QCOMPARE(b.board->etichettaErrati()->text(), QStringLiteral(" 1"));
     QCOMPARE(text2->text(), wrong);
     QCOMPARE(b.board->focusWidget(), text2);

@@ -173,8 +173,7 @@ void TestCandyBoard::promptDefersTicksAndInput()
     b.tick(100);
     QCOMPARE(b.step(), 2); // its line shows once it has been said
     QCOMPARE(env.sound.relativePaths().last(), QStringLiteral("\\voci\\scopri1.wav"));
-    QTest::keyClicks(text1, QStringLiteral("1"));
-    QTest::keyClick(text1, Qt::Key_Return);
+    ScreenDriver::answer(text1, QStringLiteral("1"));
     QTest::keyClicks(text1, QStringLiteral("5"));
     QCOMPARE(text1->text(), QString());
     env.sound.holdSentences(false);
@@ -211,8 +210,7 @@ void TestCandyBoard::closingDuringAPrompt()
     if (stage > 1) {
         b.drop(1);
         b.drop(1);
-        QTest::keyClicks(b.control<AnswerBox>(QStringLiteral("Text1")), QStringLiteral("2"));
-        QTest::keyClick(b.control<AnswerBox>(QStringLiteral("Text1")), Qt::Key_Return);
+        ScreenDriver::answer(b.control<AnswerBox>(QStringLiteral("Text1")), QStringLiteral("2"));
         QTest::keyClicks(b.control<AnswerBox>(QStringLiteral("Text2")), QStringLiteral("1"));
     }
     env.sound.holdSentences(true);

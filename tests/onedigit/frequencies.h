@@ -23,7 +23,6 @@ public:
         auto it = m_counts.find(value);
         return it == m_counts.end() ? 0 : it->second;
     }
-    int total() const { return m_total; }
     const std::map<int, int> &counts() const { return m_counts; }
     std::set<int> seen() const
     {

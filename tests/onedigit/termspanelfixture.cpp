@@ -53,13 +53,22 @@ void TermsPanelFixture::scriptProblem(Subject subject, int term)
     }
 }
 
-void TermsPanelFixture::allSubjects()
+void TermsPanelFixture::allSubjects(bool wait)
 {
     QTest::addColumn<Subject>("subject");
-    QTest::newRow("Form1") << Subject::Form1;
-    QTest::newRow("Form3") << Subject::Form3;
-    QTest::newRow("Form10 factor") << Subject::Form10Factor;
-    QTest::newRow("Form10 product") << Subject::Form10Product;
+    if (wait)
+        QTest::addColumn<bool>("wait");
+    for (auto [name, subject] :
+         {std::pair {"Form1", Subject::Form1}, std::pair {"Form3", Subject::Form3},
+          std::pair {"Form10 factor", Subject::Form10Factor},
+          std::pair {"Form10 product", Subject::Form10Product}}) {
+        if (!wait) {
+            QTest::newRow(name) << subject;
+            continue;
+        }
+        QTest::addRow("%s, waits", name) << subject << true;
+        QTest::addRow("%s, goes on", name) << subject << false;
+    }
 }
 
 int TermsPanelFixture::lastItem(const ExerciseScreen *screen)

@@ -43,5 +43,7 @@ protected:
     Quozzoli::ExerciseScreen *open(Subject subject, bool wait = true);
     // The next problem, with the given term drawn at the first try.
     void scriptProblem(Subject subject, int term);
-    static void allSubjects();
+    // The data column "subject" with a row for each; with wait, the column
+    // "wait" too, and a row that waits for avanti and one that goes on at once.
+    static void allSubjects(bool wait = false);
 };

@@ -15,15 +15,15 @@ class TestTermsPanel : public TermsPanelFixture
 private slots:
     void layout_data();
     void layout();
-    void openingKeepsEverything_data();
+    void openingKeepsEverything_data() { allSubjects(); }
     void openingKeepsEverything();
-    void confirmWithoutChangesPosesNewProblem_data();
+    void confirmWithoutChangesPosesNewProblem_data() { allSubjects(); }
     void confirmWithoutChangesPosesNewProblem();
-    void confirmWhileAvantiWaits_data();
+    void confirmWhileAvantiWaits_data() { allSubjects(); }
     void confirmWhileAvantiWaits();
     void confirmNeedsAUsableTerm_data();
     void confirmNeedsAUsableTerm();
-    void solvedWhileNothingUsable_data();
+    void solvedWhileNothingUsable_data() { allSubjects(true); }
     void solvedWhileNothingUsable();
 };
 
@@ -68,11 +68,6 @@ void TestTermsPanel::layout()
     QVERIFY(panel->isVisible());
 }
 
-void TestTermsPanel::openingKeepsEverything_data()
-{
-    allSubjects();
-}
-
 void TestTermsPanel::openingKeepsEverything()
 {
     QFETCH(Subject, subject);
@@ -110,11 +105,6 @@ void TestTermsPanel::openingKeepsEverything()
     }
 }
 
-void TestTermsPanel::confirmWithoutChangesPosesNewProblem_data()
-{
-    allSubjects();
-}
-
 void TestTermsPanel::confirmWithoutChangesPosesNewProblem()
 {
     QFETCH(Subject, subject);
@@ -138,11 +128,6 @@ void TestTermsPanel::confirmWithoutChangesPosesNewProblem()
     QCOMPARE(form->focusWidget(), answerBox);
     QCOMPARE(counts(form), QStringList({"0", " 1"}));
     QCOMPARE(face(form), QStringLiteral("no"));
-}
-
-void TestTermsPanel::confirmWhileAvantiWaits_data()
-{
-    allSubjects();
 }
 
 void TestTermsPanel::confirmWhileAvantiWaits()
@@ -208,19 +193,6 @@ void TestTermsPanel::confirmNeedsAUsableTerm()
         // Ticking any usable term enables it again.
         tick(panel, lastItem(form), true);
         QVERIFY(panel->confirmButton()->isEnabled());
-    }
-}
-
-void TestTermsPanel::solvedWhileNothingUsable_data()
-{
-    QTest::addColumn<Subject>("subject");
-    QTest::addColumn<bool>("wait");
-    for (auto [name, subject] :
-         {std::pair {"Form1", Subject::Form1}, std::pair {"Form3", Subject::Form3},
-          std::pair {"Form10 factor", Subject::Form10Factor},
-          std::pair {"Form10 product", Subject::Form10Product}}) {
-        QTest::addRow("%s, waits", name) << subject << true;
-        QTest::addRow("%s, goes on", name) << subject << false;
     }
 }
 

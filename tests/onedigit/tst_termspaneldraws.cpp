@@ -33,7 +33,7 @@ class TestTermsPanelDraws : public TermsPanelFixture
     Q_OBJECT
 
 private slots:
-    void tickChangeCountsFromNextDraw_data();
+    void tickChangeCountsFromNextDraw_data() { allSubjects(); }
     void tickChangeCountsFromNextDraw();
     void onlyOneUsableTerm_data();
     void onlyOneUsableTerm();
@@ -42,11 +42,6 @@ private slots:
     void anyPathEndsAndHonoursTheTicks_data();
     void anyPathEndsAndHonoursTheTicks();
 };
-
-void TestTermsPanelDraws::tickChangeCountsFromNextDraw_data()
-{
-    allSubjects();
-}
 
 void TestTermsPanelDraws::tickChangeCountsFromNextDraw()
 {

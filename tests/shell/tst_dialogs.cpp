@@ -29,7 +29,7 @@ class TestDialogs : public QObject
 
 private slots:
     void init();
-    void cleanup();
+    void cleanup() { Services::reset(); }
     void questions_data();
     void questions();
     void aboutBox();
@@ -66,11 +66,6 @@ void TestDialogs::init()
     m_quits = 0;
     Services::setMessageBoxes(std::make_unique<QtMessageBoxes>());
     Services::setQuitHandler([this] { ++m_quits; });
-}
-
-void TestDialogs::cleanup()
-{
-    Services::reset();
 }
 
 QMessageBox *TestDialogs::openBox(QWidget *parent)

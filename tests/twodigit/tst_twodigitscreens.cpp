@@ -44,7 +44,7 @@ private slots:
     void solvesAProblem();
     void smallQuotients_data();
     void smallQuotients();
-    void azzeraMidProblem_data();
+    void azzeraMidProblem_data() { solvesAProblem_data(); }
     void azzeraMidProblem();
     void screensKeepTheirDividendRule_data();
     void screensKeepTheirDividendRule();
@@ -209,11 +209,6 @@ void TestTwoDigitScreens::smallQuotients()
     if (hasRemainder(id))
         answer(m_boxes[2], QString::number(remainder));
     verifyCounts(" 1", quotient == 0 ? "0" : " 1");
-}
-
-void TestTwoDigitScreens::azzeraMidProblem_data()
-{
-    solvesAProblem_data();
 }
 
 void TestTwoDigitScreens::azzeraMidProblem()
