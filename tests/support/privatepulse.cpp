@@ -240,9 +240,7 @@ bool PrivatePulse::start(QString *error)
     if (m_kind != Server::PipeWire)
         return true;
 
-    m_profileRead = 0;
-    m_profiled = 0;
-    m_missed = 0;
+    m_profile = {};
     m_profiler = spawn(QStringLiteral("pw-profiler"), {QStringLiteral("-o"), profilePath()});
     m_profiler->setWorkingDirectory(m_dir.path()); // where it leaves its plots
     m_profiler->start();
@@ -288,11 +286,6 @@ bool PrivatePulse::realTime() const
     });
 }
 
-QString PrivatePulse::profilePath() const
-{
-    return path(QStringLiteral("profile-%1.log").arg(m_recordings));
-}
-
 // pw-profiler writes a line for each block: four figures of the driver, then
 // eight for each of up to 64 followers, the seventh of them its state when
 // the block was done with: 3 when it had finished, 1 or 2 when it was still
@@ -300,8 +293,8 @@ QString PrivatePulse::profilePath() const
 int PrivatePulse::profiledBlocks() const
 {
     QFile profile(profilePath());
-    if (!profile.open(QIODevice::ReadOnly) || !profile.seek(m_profileRead))
-        return m_profiled;
+    if (!profile.open(QIODevice::ReadOnly) || !profile.seek(m_profile.read))
+        return m_profile.blocks;
     const QByteArray text = profile.readAll();
     const qsizetype whole = text.lastIndexOf('\n') + 1;
     const QList<QByteArray> lines = text.first(whole).split('\n');
@@ -310,11 +303,11 @@ int PrivatePulse::profiledBlocks() const
         bool late = false;
         for (qsizetype k = 4 + 6; k < fields.size(); k += 8)
             late = late || fields[k] == "1" || fields[k] == "2";
-        m_missed += late ? 1 : 0;
+        m_profile.missed += late ? 1 : 0;
     }
-    m_profiled += int(lines.size() - 1);
-    m_profileRead += whole;
-    return m_profiled;
+    m_profile.blocks += int(lines.size() - 1);
+    m_profile.read += whole;
+    return m_profile.blocks;
 }
 
 int PrivatePulse::missedBlocks() const
@@ -327,7 +320,7 @@ int PrivatePulse::missedBlocks() const
     QDeadlineTimer caughtUp(5000);
     while (profiledBlocks() < asked + 60 && !caughtUp.hasExpired())
         QThread::msleep(20);
-    return m_missed;
+    return m_profile.missed;
 }
 
 #else // Q_OS_WIN

@@ -66,7 +66,7 @@ private:
     std::unique_ptr<QProcess> spawn(const QString &program, const QStringList &arguments) const;
     QString path(const QString &name) const;
     bool waitForRecording(QString *error) const;
-    QString profilePath() const;
+    QString profilePath() const { return path(QStringLiteral("profile-%1.log").arg(m_recordings)); }
     int profiledBlocks() const;
     // Under Wine: asks the keeper of the server; its answer, or nothing.
     QString request(const QString &what);
@@ -80,9 +80,11 @@ private:
     std::unique_ptr<QProcess> m_profiler; // PipeWire's
     int m_recordings = 0;
     // What has been read of the profiler's output so far.
-    mutable qint64 m_profileRead = 0;
-    mutable int m_profiled = 0;
-    mutable int m_missed = 0;
+    mutable struct
+    {
+        qint64 read = 0;
+        int blocks = 0, missed = 0;
+    } m_profile;
     // Under Wine.
     QString m_control; // the keeper's folder
     QString m_recording; // its name there
